@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages the build, the tests and the package check need.
+# Only what is missing is installed, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+    g++ make cmake pkg-config
+    qt6-base-dev libgl-dev
+    fonts-dejavu-core
+    dpkg-dev file desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,155 @@
+#include "shell/Program.h"
+
+#include "links/UpdateReminder.h"
+#include "shell/ProgramRandom.h"
+#include "shell/frmNagScreen2.h"
+#include "ui/CoBrand.h"
+#include "ui/MessageBox.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+
+#include <exception>
+
+namespace kelt {
+
+namespace {
+
+// A failing step ends only that step; the routine goes on with the next one.
+template <typename Step> void Try(Step &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+Program::Program(QObject *parent)
+    : QObject(parent), m_instance(SettingsStore::ExecutableBaseName()),
+      m_quit([] { QCoreApplication::exit(0); })
+{
+}
+
+Program::~Program()
+{
+    m_ending = true;
+    delete m_nag;
+    delete m_display;
+    delete m_main;
+}
+
+bool Program::StartProgram()
+{
+    if (!m_instance.tryAcquire()) {
+        MessageBox::inform(nullptr, QStringLiteral("Application is already running"),
+                           QMessageBox::Information);
+        EndProgram();
+        return false;
+    }
+    Try([] { ProgramRandom::seedFromClock(); });
+    Try([this] { UpdateReminder(m_settings); });
+    Try([this] { mainWindow()->show(); });
+    Try([this] { CoBrand_Randomize(*mainWindow()); });
+    return true;
+}
+
+frmMain *Program::mainWindow()
+{
+    if (!m_main) {
+        m_main = new frmMain(m_state);
+        connect(m_main, &frmMain::readingPassed, this, &Program::showReading);
+        connect(m_main, &frmMain::unloaded, this, &Program::exitFlow);
+        connect(m_main, &frmMain::aboutRequested, this, [this] { showAbout(m_main); });
+    }
+    return m_main;
+}
+
+frmDisplay *Program::displayWindow()
+{
+    if (!m_display) {
+        m_display = new frmDisplay;
+        connect(m_display, &frmDisplay::backClicked, this, &Program::back);
+        connect(m_display, &frmDisplay::unloaded, this, &Program::exitFlow);
+        connect(m_display, &frmDisplay::aboutRequested, this, [this] { showAbout(m_display); });
+    }
+    return m_display;
+}
+
+frmNagScreen2 *Program::nagWindow()
+{
+    if (!m_nag) {
+        m_nag = new frmNagScreen2(m_referral);
+        connect(m_nag, &frmNagScreen2::exitClicked, this, &Program::EndProgram);
+        connect(m_nag, &frmNagScreen2::unloaded, this, &Program::EndProgram);
+        m_nag->Form_Load();
+    }
+    return m_nag;
+}
+
+void Program::showReading(const std::optional<DescendantResult> &result)
+{
+    if (result) {
+        const auto text = [](std::string_view s) {
+            return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+        };
+        displayWindow()->setResult(text(result->sign),
+                                   mainWindow()->IMGSign().picture(result->pictureItem),
+                                   text(result->readingText));
+    }
+    mainWindow()->hide();
+    nagWindow()->hide();
+    displayWindow()->show();
+    displayWindow()->activateWindow();
+}
+
+void Program::exitFlow()
+{
+    // While the program ends, closing the hidden birth-details window must not bring the
+    // exit window back.
+    if (m_ending)
+        return;
+    Try([this] {
+        nagWindow()->show();
+    });
+}
+
+void Program::back()
+{
+    Try([this] {
+        mainWindow()->show();
+        mainWindow()->activateWindow();
+    });
+    Try([this] {
+        if (m_nag)
+            m_nag->hide();
+    });
+}
+
+void Program::showAbout(QWidget *owner)
+{
+    auto *about = new frmAbout(owner);
+    about->exec();
+}
+
+void Program::EndProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    for (QWidget *window : {static_cast<QWidget *>(m_nag.data()),
+                            static_cast<QWidget *>(m_display.data()),
+                            static_cast<QWidget *>(m_main.data())}) {
+        if (window)
+            Try([window] { window->close(); });
+    }
+    m_ended = true;
+    if (m_quit)
+        m_quit();
+}
+
+} // namespace kelt

@@ -1,0 +1,310 @@
+#include "shell/frmNagScreen2.h"
+
+#include "links/modHelp.h"
+#include "shell/ProgramRandom.h"
+#include "shell/modTellAFriend.h"
+#include "ui/Content.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace kelt {
+
+using look::Tw;
+using look::TwRect;
+namespace colour = look::colour;
+
+namespace {
+
+constexpr int SupportTextCount = 4;
+
+QGroupBox *MakeNavyFrame(QWidget *parent, const char *name, const char *caption,
+                         const QRect &geometry)
+{
+    auto *frame = new QGroupBox(QLatin1String(caption), parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(look::Verdana(9.75, true));
+    look::SetBackground(frame, colour::Navy);
+    look::SetTextColour(frame, colour::White);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QLineEdit *MakeBox(QWidget *parent, const char *name, const char *placeholder,
+                   const QRect &geometry)
+{
+    auto *box = new QLineEdit(QLatin1String(placeholder), parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFont(look::SansSerif(8.25));
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
+    : QWidget(parent), m_referral(referral)
+{
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(look::SansSerif(8.25));
+    look::SetBackground(this, colour::White);
+    setFixedSize(Tw(11115), Tw(4725));
+    look::MakeFixedWindow(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    picNagscreen2Icon = new QLabel(this);
+    picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    picNagscreen2Icon->setGeometry(TwRect(360, 120, 540, 540));
+    picNagscreen2Icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblNagScreen2Caption = new QLabel(this);
+    lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
+    lblNagScreen2Caption->setFont(look::SansSerif(18));
+    lblNagScreen2Caption->move(Tw(1080), Tw(240));
+
+    Label2 = new QLabel(content::Text(QStringLiteral("exit/support1.txt")), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(look::Verdana(9.75, true));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setGeometry(TwRect(120, 840, 6975, 1095));
+
+    Check1 = new QCheckBox(content::Text(QStringLiteral("exit/check1.txt")), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(look::Verdana(14.25));
+    look::SetTextColour(Check1, colour::CheckBlue);
+    Check1->setCursor(Qt::PointingHandCursor);
+    Check1->setGeometry(TwRect(30, 2040, 7185, 555));
+    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+
+    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(TwRect(6000, 2760, 1245, 375));
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+
+    buildReferFrame();
+    buildDownloadFrame();
+
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(cmdClose, Check1);
+    setTabOrder(Check1, txtName);
+    setTabOrder(txtName, cmdSubmit);
+    setTabOrder(cmdSubmit, txtEmail);
+    setTabOrder(txtEmail, txtFriendEmail);
+    setTabOrder(txtFriendEmail, txtFriendName);
+    setTabOrder(txtFriendName, txtMessage);
+    cmdClose->setFocus();
+}
+
+void frmNagScreen2::buildReferFrame()
+{
+    Frame2 = MakeNavyFrame(this, "Frame2", "Refer A Friend", TwRect(120, 3240, 7065, 1455));
+
+    txtName = MakeBox(Frame2, "txtName", Placeholder::Name, TwRect(85, 360, 3375, 285));
+    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit->setFont(look::Verdana(8.25, true));
+    cmdSubmit->setGeometry(TwRect(1920, 1080, 3375, 285));
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    txtEmail = MakeBox(Frame2, "txtEmail", Placeholder::Email, TwRect(3600, 360, 3375, 285));
+    txtFriendEmail =
+        MakeBox(Frame2, "txtFriendEmail", Placeholder::FriendEmail, TwRect(3600, 720, 3375, 285));
+    txtFriendName =
+        MakeBox(Frame2, "txtFriendName", Placeholder::FriendName, TwRect(85, 720, 3375, 285));
+
+    // Lies below the frame's edge, out of sight, yet it is tabbed to and submitted.
+    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setFont(look::SansSerif(8.25));
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+    txtMessage->setGeometry(TwRect(4800, 3600, 1815, 495));
+    setBoxText(txtMessage, QLatin1String(Placeholder::Message) + QStringLiteral("\r\n"));
+
+    for (QWidget *box : {static_cast<QWidget *>(txtName), static_cast<QWidget *>(txtEmail),
+                         static_cast<QWidget *>(txtFriendEmail),
+                         static_cast<QWidget *>(txtFriendName),
+                         static_cast<QWidget *>(txtMessage)})
+        box->installEventFilter(this);
+}
+
+void frmNagScreen2::buildDownloadFrame()
+{
+    Frame6 = MakeNavyFrame(this, "Frame6", "Download Sarvel Softwares",
+                           TwRect(7320, 120, 3735, 4575));
+
+    Label3 = new QLabel(content::Text(QStringLiteral("exit/label3.txt")), Frame6);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setFont(look::Verdana(9));
+    look::SetTextColour(Label3, colour::White);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setGeometry(TwRect(120, 360, 3495, 3855));
+
+    lblGoToHome = new LinkLabel(Frame6);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome->setText(QStringLiteral("Click Here To Visit Sarvel Softwares"));
+    lblGoToHome->setFont(look::Verdana(9, true, true));
+    look::SetTextColour(lblGoToHome, colour::Yellow);
+    lblGoToHome->move(Tw(75), Tw(4250));
+    lblGoToHome->adjustSize();
+    connect(lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+}
+
+int frmNagScreen2::SupportTextIndex(double r)
+{
+    return static_cast<int>(SupportTextCount * r);
+}
+
+void frmNagScreen2::Form_Load()
+{
+    setWindowTitle(QLatin1String(WindowCaption));
+    lblNagScreen2Caption->setText(QLatin1String(WindowCaption));
+    lblNagScreen2Caption->adjustSize();
+
+    setWindowIcon(content::ProgramIcon());
+    picNagscreen2Icon->setPixmap(content::ProgramIcon().pixmap(32, 32));
+
+    ProgramRandom::seedFromClock();
+    m_supportText = SupportTextIndex(ProgramRandom::next());
+    Label2->setText(
+        content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
+
+    // Comes up on top of everything without taking the focus from anyone.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    look::CentreOnScreen(this);
+}
+
+void frmNagScreen2::cmdClose_Click()
+{
+    Q_EMIT exitClicked();
+}
+
+void frmNagScreen2::Check1_Click(bool checked)
+{
+    // The tick never stays: a click that ticks the box only opens the forum.
+    if (!checked)
+        return;
+    Check1->setChecked(false);
+    modHelp::OpenHomePage();
+}
+
+void frmNagScreen2::lblGoToHome_Click()
+{
+    modHelp::OpenSarvelSoftwaresPage();
+}
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    m_referral.ReferrerName = TrimSpaces(boxText(txtName));
+    m_referral.ReferrerEmail = TrimSpaces(boxText(txtEmail));
+    m_referral.ReferralMessage = TrimSpaces(boxText(txtMessage));
+    m_referral.FriendName = TrimSpaces(boxText(txtFriendName));
+    m_referral.FriendEmail = TrimSpaces(boxText(txtFriendEmail));
+
+    if (const auto message =
+            modTellAFriend::CheckEmailAddresses(boxText(txtEmail), boxText(txtFriendEmail))) {
+        MessageBox::inform(this, *message, QMessageBox::Critical);
+        return;
+    }
+    m_referral.SubmitReferral(this);
+}
+
+QString frmNagScreen2::boxText(QWidget *box) const
+{
+    if (box == txtMessage)
+        return txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return static_cast<QLineEdit *>(box)->text();
+}
+
+void frmNagScreen2::setBoxText(QWidget *box, const QString &text)
+{
+    if (box == txtMessage)
+        txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit *>(box)->setText(text);
+}
+
+QString frmNagScreen2::placeholderOf(QWidget *box) const
+{
+    if (box == txtName)
+        return QLatin1String(Placeholder::Name);
+    if (box == txtEmail)
+        return QLatin1String(Placeholder::Email);
+    if (box == txtMessage)
+        return QLatin1String(Placeholder::Message);
+    if (box == txtFriendName)
+        return QLatin1String(Placeholder::FriendName);
+    return QLatin1String(Placeholder::FriendEmail);
+}
+
+void frmNagScreen2::clearPlaceholder(QWidget *box)
+{
+    if (TrimSpaces(boxText(box)) == placeholderOf(box))
+        setBoxText(box, QString());
+}
+
+void frmNagScreen2::restorePlaceholder(QWidget *box)
+{
+    if (TrimSpaces(boxText(box)).isEmpty())
+        setBoxText(box, placeholderOf(box));
+}
+
+bool frmNagScreen2::refuseSpace(QWidget *box, QKeyEvent *event)
+{
+    if (event->text() != QLatin1String(" "))
+        return false;
+    MessageBox::inform(this, QStringLiteral("Email Address Cannot Contain Space"),
+                       QMessageBox::Critical);
+    box->setFocus();
+    return true;
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QWidget *>(watched);
+    if (!box)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Only a move between the window's own controls counts; a message box or another
+        // window taking the focus leaves the text alone.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (event->type() == QEvent::FocusIn)
+            clearPlaceholder(box);
+        else
+            restorePlaceholder(box);
+        break;
+    }
+    case QEvent::KeyPress:
+        if (box == txtEmail || box == txtFriendEmail)
+            return refuseSpace(box, static_cast<QKeyEvent *>(event));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT unloaded();
+}
+
+} // namespace kelt

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kelt {
+
+class LinkLabel;
+class modTellAFriend;
+
+// Shown on the way out: a support text, the maker's other programs and refer-a-friend.
+class frmNagScreen2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmNagScreen2(modTellAFriend &referral, QWidget *parent = nullptr);
+
+    // Captions, icon and the random support text; the window is then ready to show on top.
+    void Form_Load();
+    // Index of the support text drawn at load.
+    int supportTextIndex() const { return m_supportText; }
+
+    static int SupportTextIndex(double r);
+
+Q_SIGNALS:
+    void exitClicked();
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildReferFrame();
+    void buildDownloadFrame();
+    void cmdClose_Click();
+    void Check1_Click(bool checked);
+    void lblGoToHome_Click();
+    void cmdSubmit_Click();
+    void clearPlaceholder(QWidget *box);
+    void restorePlaceholder(QWidget *box);
+    bool refuseSpace(QWidget *box, QKeyEvent *event);
+    QString boxText(QWidget *box) const;
+    void setBoxText(QWidget *box, const QString &text);
+    QString placeholderOf(QWidget *box) const;
+
+    modTellAFriend &m_referral;
+    int m_supportText = -1;
+
+    QLabel *picNagscreen2Icon = nullptr;
+    QLabel *lblNagScreen2Caption = nullptr;
+    QLabel *Label2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLineEdit *txtName = nullptr;
+    QPushButton *cmdSubmit = nullptr;
+    QLineEdit *txtEmail = nullptr;
+    QLineEdit *txtFriendEmail = nullptr;
+    QLineEdit *txtFriendName = nullptr;
+    QPlainTextEdit *txtMessage = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QLabel *Label3 = nullptr;
+    LinkLabel *lblGoToHome = nullptr;
+};
+
+} // namespace kelt

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "TestSupport.h"
+#include "shell/Program.h"
+#include "shell/frmNagScreen2.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace kelt::test {
+
+// A started program whose end is counted instead of ending the test process.
+struct ProgramFixture
+{
+    std::unique_ptr<Program> program;
+    int quits = 0;
+
+    void start()
+    {
+        program = std::make_unique<Program>();
+        quits = 0;
+        program->setQuitFunction([this] { ++quits; });
+        QVERIFY(program->StartProgram());
+        QVERIFY(QTest::qWaitForWindowExposed(program->mainWindow()));
+    }
+
+    void stop() { program.reset(); }
+
+    frmMain *main() { return program->mainWindow(); }
+    frmDisplay *display() { return program->isDisplayLoaded() ? program->displayWindow() : nullptr; }
+    frmNagScreen2 *nag() { return program->isNagLoaded() ? program->nagWindow() : nullptr; }
+
+    template <typename T> static T *child(QWidget *window, const char *name)
+    {
+        return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+    }
+
+    // Picks a list entry the way a keyboard user does: Home, then Down to the entry.
+    static void choose(QComboBox *list, const QString &text)
+    {
+        const int target = list->findText(text);
+        QVERIFY(target >= 0);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < target; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentText(), text);
+    }
+
+    void enterDetails(const QString &name, const QString &day, const QString &month,
+                      const QString &year, const QString &slot)
+    {
+        auto *txtName = child<QLineEdit>(main(), "txtName");
+        txtName->setFocus();
+        txtName->selectAll();
+        QTest::keyClick(txtName, Qt::Key_Backspace);
+        QTest::keyClicks(txtName, name);
+        choose(child<QComboBox>(main(), "cmbDate"), day);
+        choose(child<QComboBox>(main(), "cmbMonth"), month);
+        choose(child<QComboBox>(main(), "cmbYear"), year);
+        choose(child<QComboBox>(main(), "cmbTime"), slot);
+    }
+
+    QStringList visibleWindows() const
+    {
+        QStringList names;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !w->inherits("QMenu"))
+                names << w->objectName();
+        names.sort();
+        return names;
+    }
+};
+
+} // namespace kelt::test

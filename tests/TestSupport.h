@@ -1,0 +1,103 @@
+#pragma once
+
+#include "ui/MessageBox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QObject>
+#include <QSettings>
+#include <QStringList>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <deque>
+#include <vector>
+
+namespace kelt::test {
+
+// Catches every address the program hands to the desktop, instead of a browser.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlRecorder()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "handle");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "handle");
+    }
+    ~UrlRecorder() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    QStringList opened;
+
+public Q_SLOTS:
+    void handle(const QUrl &url) { opened << url.toString(QUrl::FullyEncoded); }
+};
+
+// Answers the program's message boxes and remembers what they said.
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        MessageBox::setHandler([this](const MessageBox::Request &request) {
+            shown.push_back(request);
+            if (onShow)
+                onShow(request);
+            if (answers.empty())
+                return request.defaultButton;
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~MessageRecorder() { MessageBox::setHandler({}); }
+
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const auto &r : shown)
+            list << r.text;
+        return list;
+    }
+
+    std::vector<MessageBox::Request> shown;
+    std::deque<QMessageBox::StandardButton> answers;
+    std::function<void(const MessageBox::Request &)> onShow;
+};
+
+// Keeps the user's own settings and running copy out of reach of the tests.
+inline void PrepareEnvironment(QTemporaryDir &dir)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("runtime")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    QDir().mkpath(dir.filePath(QStringLiteral("runtime")));
+    QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       dir.filePath(QStringLiteral("config")));
+}
+
+} // namespace kelt::test
+
+// A GUI test main that runs on the offscreen platform with private settings.
+#define KELT_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char *argv[])                                                           \
+    {                                                                                          \
+        QTemporaryDir kelt_test_dir;                                                           \
+        kelt::test::PrepareEnvironment(kelt_test_dir);                                         \
+        QApplication app(argc, argv);                                                          \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));               \
+        QApplication::setQuitOnLastWindowClosed(false);                                        \
+        kelt::test::PrepareEnvironment(kelt_test_dir);                                         \
+        TestClass test;                                                                        \
+        return QTest::qExec(&test, argc, argv);                                                \
+    }

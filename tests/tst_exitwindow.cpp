@@ -1,0 +1,304 @@
+#include "ProgramFixture.h"
+
+#include "shell/ProgramRandom.h"
+#include "ui/Content.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QUrlQuery>
+
+using namespace kelt;
+using namespace kelt::test;
+
+class ExitWindowTest : public QObject
+{
+    Q_OBJECT
+
+    ProgramFixture f;
+    std::unique_ptr<MessageRecorder> messages;
+    std::unique_ptr<UrlRecorder> urls;
+
+    QLineEdit *box(const char *name) { return f.child<QLineEdit>(f.nag(), name); }
+    QPlainTextEdit *messageBox() { return f.child<QPlainTextEdit>(f.nag(), "txtMessage"); }
+
+    // Clicks into a box, types over its text, and leaves it again for the Exit button.
+    void typeInto(QWidget *target, const QString &text)
+    {
+        target->setFocus(Qt::MouseFocusReason);
+        if (auto *line = qobject_cast<QLineEdit *>(target))
+            line->selectAll();
+        else
+            qobject_cast<QPlainTextEdit *>(target)->selectAll();
+        QTest::keyClick(target, Qt::Key_Delete);
+        QTest::keyClicks(target, text);
+        f.child<QPushButton>(f.nag(), "cmdClose")->setFocus(Qt::TabFocusReason);
+    }
+
+    void submit() { QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdSubmit"), Qt::LeftButton); }
+
+private Q_SLOTS:
+    void init()
+    {
+        messages = std::make_unique<MessageRecorder>();
+        urls = std::make_unique<UrlRecorder>();
+        f.start();
+        f.main()->close();
+        QTRY_VERIFY(f.nag() && f.nag()->isVisible());
+        QApplication::setActiveWindow(f.nag());
+    }
+
+    void cleanup()
+    {
+        f.stop();
+        urls.reset();
+        messages.reset();
+        ProgramRandom::setClockSeedSource({});
+        QTRY_COMPARE(f.visibleWindows(), QStringList());
+    }
+
+    void startsWithExitFocusedAndPlaceholders()
+    {
+        QCOMPARE(f.nag()->windowTitle(), QString("Kelt Descendant Astrology v1.15"));
+        QCOMPARE(f.child<QLabel>(f.nag(), "lblNagScreen2Caption")->text(),
+                 QString("Kelt Descendant Astrology v1.15"));
+        QVERIFY(f.nag()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(f.nag()->focusWidget(), f.child<QPushButton>(f.nag(), "cmdClose"));
+        QCOMPARE(box("txtName")->text(), QString("Your Name"));
+        QCOMPARE(box("txtEmail")->text(), QString("Your Email Address"));
+        QCOMPARE(box("txtFriendName")->text(), QString("Friend's Name"));
+        QCOMPARE(box("txtFriendEmail")->text(), QString("Friend's Email Address"));
+        QCOMPARE(messageBox()->toPlainText(), QString("Your Message\n"));
+        const int n = f.nag()->supportTextIndex();
+        QVERIFY(n >= 0 && n < 4);
+        QCOMPARE(f.child<QLabel>(f.nag(), "Label2")->text(),
+                 content::Text(QString("exit/support%1.txt").arg(n)));
+    }
+
+    void tabOrderReachesHiddenMessageBox()
+    {
+        const QStringList expected = {"Check1",         "txtName",       "cmdSubmit", "txtEmail",
+                                      "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void placeholdersClearAndReturn()
+    {
+        box("txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(box("txtName")->text(), QString());
+        box("txtEmail")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(box("txtName")->text(), QString("Your Name"));
+        QCOMPARE(box("txtEmail")->text(), QString());
+
+        // The message box's first text carries a line break, so the first visit keeps it.
+        messageBox()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(messageBox()->toPlainText(), QString("Your Message\n"));
+        messageBox()->selectAll();
+        QTest::keyClick(messageBox(), Qt::Key_Delete);
+        box("txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(messageBox()->toPlainText(), QString("Your Message"));
+        messageBox()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(messageBox()->toPlainText(), QString());
+    }
+
+    void spaceIsRefusedInEmailBoxes()
+    {
+        for (const char *name : {"txtEmail", "txtFriendEmail"}) {
+            messages->shown.clear();
+            typeInto(box(name), "a b");
+            QCOMPARE(box(name)->text(), QString("ab"));
+            QCOMPARE(messages->texts(), QStringList{"Email Address Cannot Contain Space"});
+            QCOMPARE(messages->shown.front().icon, QMessageBox::Critical);
+        }
+        messages->shown.clear();
+        typeInto(box("txtFriendName"), "Jo Ann");
+        QCOMPARE(box("txtFriendName")->text(), QString("Jo Ann"));
+        QVERIFY(messages->shown.empty());
+    }
+
+    void refusalsInOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("message");
+        const QString distinct = "Please Enter Distinct Email Addresses";
+        const QString proper = "Please Enter Proper Email Address";
+        QTest::newRow("both empty") << "A" << "" << "B" << "" << distinct;
+        QTest::newRow("placeholders") << "A" << "-" << "B" << "-" << proper;
+        QTest::newRow("same address") << "A" << "a@b.com" << "B" << "a@b.com" << distinct;
+        QTest::newRow("no @") << "A" << "ab.com" << "B" << "c@d.com" << proper;
+        QTest::newRow("no dot") << "A" << "a@b.com" << "B" << "c@dcom" << proper;
+        QTest::newRow("name placeholder") << "-" << "a@b.com" << "B" << "c@d.com"
+                                          << "Please Enter Your Name";
+        QTest::newRow("friend name placeholder") << "A" << "a@b.com" << "-" << "c@d.com"
+                                                 << "Please Enter Your Friend's Name";
+    }
+    void refusalsInOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, friendName);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, message);
+        // "-" leaves a box at its placeholder; an empty box can only come from a paste.
+        const auto fill = [this](const char *name, const QString &value) {
+            if (value.isEmpty())
+                box(name)->setText(value);
+            else if (value != "-")
+                typeInto(box(name), value);
+        };
+        fill("txtName", name);
+        fill("txtEmail", email);
+        fill("txtFriendName", friendName);
+        fill("txtFriendEmail", friendEmail);
+        submit();
+        QCOMPARE(messages->texts(), QStringList{message});
+        QCOMPARE(messages->shown.front().icon, QMessageBox::Critical);
+        QCOMPARE(messages->shown.front().title, QString("Kelt Descendant Astrology"));
+        QVERIFY(urls->opened.isEmpty());
+        QVERIFY(f.nag()->isVisible());
+    }
+
+    void sameAddressWithOuterSpacesIsNotDistinct()
+    {
+        typeInto(box("txtName"), "A");
+        typeInto(box("txtFriendName"), "B");
+        box("txtEmail")->setText("  a@b.com");
+        box("txtFriendEmail")->setText("a@b.com  ");
+        submit();
+        QCOMPARE(messages->texts(), QStringList{"Please Enter Distinct Email Addresses"});
+        messages->shown.clear();
+        box("txtFriendEmail")->setText("A@b.com");
+        submit();
+        QVERIFY(messages->shown.empty());
+        QCOMPARE(urls->opened.size(), 1);
+    }
+
+    void emptiedMessageIsRefused()
+    {
+        typeInto(box("txtName"), "A");
+        typeInto(box("txtEmail"), "a@b.com");
+        typeInto(box("txtFriendName"), "B");
+        typeInto(box("txtFriendEmail"), "c@d.com");
+        messageBox()->setFocus(Qt::TabFocusReason);
+        messageBox()->selectAll();
+        QTest::keyClick(messageBox(), Qt::Key_Delete);
+        f.child<QPushButton>(f.nag(), "cmdClose")->setFocus(Qt::TabFocusReason);
+        submit();
+        QCOMPARE(messages->texts(), QStringList{"Please Enter Your Message"});
+    }
+
+    void successfulReferral()
+    {
+        typeInto(box("txtName"), "Tom & Jerry");
+        typeInto(box("txtEmail"), "tom@cat.com");
+        typeInto(box("txtFriendName"), "a=b");
+        typeInto(box("txtFriendEmail"), "x&taf5=someone@else.com");
+        submit();
+        QVERIFY(messages->shown.empty());
+        QCOMPARE(urls->opened.size(), 1);
+        QCOMPARE(urls->opened.front(), f.program->referral().ReferralAddress);
+        const QUrlQuery query(QUrl(urls->opened.front()).query(QUrl::FullyEncoded));
+        QCOMPARE(query.queryItems(QUrl::FullyDecoded).size(), 7);
+        QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), QString("Tom & Jerry"));
+        QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QString("Your Message\r\n"));
+        QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QString("a=b"));
+        QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded),
+                 QString("x&taf5=someone@else.com"));
+        // The window stays with its texts, ready for another referral.
+        QVERIFY(f.nag()->isVisible());
+        QCOMPARE(box("txtName")->text(), QString("Tom & Jerry"));
+        submit();
+        QCOMPARE(urls->opened.size(), 2);
+        QCOMPARE(f.program->referral().FriendName, QString("a=b"));
+    }
+
+    void checkBoxNeverStaysTicked()
+    {
+        auto *check = f.child<QCheckBox>(f.nag(), "Check1");
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
+        QVERIFY(!check->isChecked());
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
+        QCOMPARE(urls->opened,
+                 QStringList(2, "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/"
+                                "ssd.php?page=home-page"));
+    }
+
+    void goToHomeLink()
+    {
+        QTest::mouseClick(f.child<QLabel>(f.nag(), "lblGoToHome"), Qt::LeftButton);
+        QCOMPARE(urls->opened, QStringList{"http://www.sarvelsoftwares.com/"
+                                           "kelt-free-descendant-astrology/ssd.php?page="
+                                           "sarvelsoftwares"});
+        QVERIFY(f.nag()->isVisible());
+    }
+
+    void exitButtonEnds()
+    {
+        QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
+        QCOMPARE(f.quits, 1);
+        QTRY_VERIFY(!f.program->isNagLoaded());
+    }
+
+    void supportTextsAreDrawnEvenly()
+    {
+        f.stop();
+        quint64 seed = 12345;
+        ProgramRandom::setClockSeedSource([&seed] { return seed++; });
+        int counts[4] = {};
+        modTellAFriend referral;
+        const int loads = 400;
+        for (int i = 0; i < loads; ++i) {
+            frmNagScreen2 window(referral);
+            window.Form_Load();
+            ++counts[window.supportTextIndex()];
+        }
+        // Each text's share within 100 +- 35 of 400 (about four standard deviations).
+        for (int count : counts)
+            QVERIFY2(count > 65 && count < 135, qPrintable(QString::number(count)));
+        QCOMPARE(frmNagScreen2::SupportTextIndex(0.0), 0);
+        QCOMPARE(frmNagScreen2::SupportTextIndex(0.2499), 0);
+        QCOMPARE(frmNagScreen2::SupportTextIndex(0.25), 1);
+        QCOMPARE(frmNagScreen2::SupportTextIndex(0.9999), 3);
+    }
+
+    void contentTexts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("label3") << "exit/label3.txt" << 615
+                                << "If you have enjoyed this software you will surely be "
+                                   "interested in our other Sarvel Softwares.";
+        QTest::newRow("support0") << "exit/support0.txt" << 227
+                                  << "Sarvel Softwares, such as this can be created and "
+                                     "maintained only with your support.";
+        QTest::newRow("support1") << "exit/support1.txt" << 211 << "";
+        QTest::newRow("support2") << "exit/support2.txt" << 160 << "";
+        QTest::newRow("support3") << "exit/support3.txt" << 196 << "";
+    }
+    void contentTexts()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, length);
+        QFETCH(QString, opening);
+        const QString text = content::Text(file);
+        QCOMPARE(text.size(), length);
+        QVERIFY(text.startsWith(opening));
+        if (file.contains("support"))
+            QVERIFY(text.contains("Orvane"));
+        if (file.contains("label3")) {
+            QVERIFY(text.contains(QString(61, ' ')));
+            QVERIFY(!text.contains(QString(62, ' ')));
+        }
+    }
+};
+
+KELT_TEST_MAIN(ExitWindowTest)
+#include "tst_exitwindow.moc"

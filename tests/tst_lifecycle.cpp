@@ -1,0 +1,214 @@
+#include "ProgramFixture.h"
+
+#include "links/Scramble.h"
+#include "shell/SettingsStore.h"
+#include "shell/SingleInstance.h"
+#include "ui/Content.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QSettings>
+
+using namespace kelt;
+using namespace kelt::test;
+
+class LifecycleTest : public QObject
+{
+    Q_OBJECT
+
+    ProgramFixture f;
+    std::unique_ptr<MessageRecorder> messages;
+    std::unique_ptr<UrlRecorder> urls;
+
+    void makeReading()
+    {
+        QTest::keyClicks(f.child<QLineEdit>(f.main(), "txtName"), "x");
+        QTest::mouseClick(f.child<QPushButton>(f.main(), "cmdProceed"), Qt::LeftButton);
+        QTRY_VERIFY(f.display() && f.display()->isVisible());
+    }
+
+    static QString probe() { return QCoreApplication::applicationDirPath() + "/kelt_lockprobe"; }
+
+private Q_SLOTS:
+    void init()
+    {
+        messages = std::make_unique<MessageRecorder>();
+        urls = std::make_unique<UrlRecorder>();
+        f.start();
+    }
+
+    void cleanup()
+    {
+        f.stop();
+        urls.reset();
+        messages.reset();
+        QTRY_COMPARE(f.visibleWindows(), QStringList());
+    }
+
+    void closingMainWindow_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::newRow("exit button") << "button";
+        QTest::newRow("file exit") << "menu";
+        QTest::newRow("close box") << "close";
+    }
+    void closingMainWindow()
+    {
+        QFETCH(QString, route);
+        if (route == "button")
+            QTest::mouseClick(f.child<QPushButton>(f.main(), "cmdExit"), Qt::LeftButton);
+        else if (route == "menu")
+            f.main()->findChild<QAction *>("mnuExit")->trigger();
+        else
+            f.main()->close();
+        QTRY_VERIFY(!f.program->isMainLoaded());
+        QCOMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
+        QVERIFY(!f.program->isDisplayLoaded());
+        QCOMPARE(f.quits, 0);
+        QVERIFY(!f.program->hasEnded());
+    }
+
+    void closingResultWindow_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::newRow("exit button") << "button";
+        QTest::newRow("file exit") << "menu";
+        QTest::newRow("close box") << "close";
+    }
+    void closingResultWindow()
+    {
+        QFETCH(QString, route);
+        makeReading();
+        const int drawn = f.nag()->supportTextIndex();
+        if (route == "button")
+            QTest::mouseClick(f.child<QPushButton>(f.display(), "cmdExit"), Qt::LeftButton);
+        else if (route == "menu")
+            f.display()->findChild<QAction *>("mnuExit")->trigger();
+        else
+            f.display()->close();
+        QTRY_VERIFY(!f.program->isDisplayLoaded());
+        QCOMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
+        QVERIFY(f.program->isMainLoaded()); // hidden, still loaded
+        QCOMPARE(f.nag()->supportTextIndex(), drawn);
+
+        // Ending closes the hidden birth-details window without bringing the exit window back.
+        QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
+        QCOMPARE(f.quits, 1);
+        QVERIFY(f.program->hasEnded());
+        QTRY_VERIFY(!f.program->isMainLoaded());
+        QTRY_VERIFY(!f.program->isNagLoaded());
+        QCOMPARE(f.visibleWindows(), QStringList());
+    }
+
+    void backThenCloseShowsTextDrawnAtFirstLoad()
+    {
+        makeReading();
+        const int drawn = f.nag()->supportTextIndex();
+        f.display()->findChild<QAction *>("mnuFileBack")->trigger();
+        QTRY_COMPARE(f.visibleWindows(), QStringList{"frmMain"});
+        f.main()->close();
+        QTRY_COMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
+        QCOMPARE(f.nag()->supportTextIndex(), drawn);
+        QCOMPARE(f.child<QLabel>(f.nag(), "Label2")->text(),
+                 content::Text(QString("exit/support%1.txt").arg(drawn)));
+    }
+
+    void exitWindowCloseBoxEndsOnce()
+    {
+        f.main()->close();
+        QTRY_VERIFY(f.nag() && f.nag()->isVisible());
+        f.nag()->close();
+        QCOMPARE(f.quits, 1);
+        f.program->EndProgram();
+        QCOMPARE(f.quits, 1);
+        QTRY_COMPARE(f.visibleWindows(), QStringList());
+    }
+
+    void secondCopyIsRefused()
+    {
+        Program second;
+        int secondQuits = 0;
+        second.setQuitFunction([&] { ++secondQuits; });
+        QVERIFY(!second.StartProgram());
+        QCOMPARE(messages->texts(), QStringList{"Application is already running"});
+        QCOMPARE(messages->shown.front().icon, QMessageBox::Information);
+        QCOMPARE(secondQuits, 1);
+        QVERIFY(!second.isMainLoaded());
+        // The running copy keeps its window.
+        QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
+    }
+
+    void staleLockDoesNotRefuse()
+    {
+        f.stop();
+        const QString name = "KeltStaleLockProbe";
+        QProcess holder;
+        holder.start(probe(), {name, "60000"});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readAll().trimmed(), QByteArray("acquired"));
+        SingleInstance busy(name);
+        QVERIFY(!busy.tryAcquire());
+        holder.kill(); // a crash: the lock file stays behind
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(QFile::exists(busy.lockFilePath()));
+        SingleInstance next(name);
+        QVERIFY(next.tryAcquire());
+        f.start();
+    }
+
+    void simultaneousStartsLetExactlyOneRun()
+    {
+        const QString name = "KeltRaceProbe";
+        for (int round = 0; round < 5; ++round) {
+            QProcess a;
+            QProcess b;
+            a.start(probe(), {name, "1500"});
+            b.start(probe(), {name, "1500"});
+            QVERIFY(a.waitForFinished(10000));
+            QVERIFY(b.waitForFinished(10000));
+            QStringList outcomes = {QString(a.readAll().trimmed()), QString(b.readAll().trimmed())};
+            outcomes.sort();
+            QCOMPARE(outcomes, (QStringList{"acquired", "refused"}));
+        }
+    }
+
+    void settingsRoundTripUnderScrambledKey()
+    {
+        SettingsStore store("KeltStoreProbe");
+        QCOMPARE(store.GetSetting("Duration"), QString());
+        QVERIFY(store.SaveSetting("Duration", "2026-12-08"));
+        QCOMPARE(store.GetSetting("Duration"), QString("2026-12-08"));
+
+        // What lies in the file is the scrambled key and value, under "Settings".
+        QSettings raw(QSettings::IniFormat, QSettings::UserScope, "SarvelSoftwares",
+                      "KeltStoreProbe");
+        QCOMPARE(raw.childGroups(), QStringList{"Settings"});
+        raw.beginGroup("Settings");
+        QCOMPARE(raw.childKeys(), QStringList{ScrambleText("Duration")});
+        QCOMPARE(raw.value(ScrambleText("Duration")).toString(), ScrambleText("2026-12-08"));
+        QVERIFY(raw.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+
+        // Another executable name has a store of its own.
+        QCOMPARE(SettingsStore("KeltOtherName").GetSetting("Duration"), QString());
+    }
+
+    void unwritableStoreDoesNotStopTheProgram()
+    {
+        f.stop();
+        // A folder inside a plain file cannot be made, not even by root.
+        const QString blocker = qEnvironmentVariable("XDG_CONFIG_HOME") + "/blocker";
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker + "/config");
+        QVERIFY(!SettingsStore("KeltReadOnly").SaveSetting("Duration", "x"));
+        QCOMPARE(SettingsStore("KeltReadOnly").GetSetting("Duration"), QString());
+        f.start();
+        QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           qEnvironmentVariable("XDG_CONFIG_HOME"));
+    }
+};
+
+KELT_TEST_MAIN(LifecycleTest)
+#include "tst_lifecycle.moc"

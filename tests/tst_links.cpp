@@ -1,0 +1,257 @@
+#include "TestSupport.h"
+
+#include "links/Clock.h"
+#include "links/ReminderDate.h"
+#include "links/Scramble.h"
+#include "links/SiteAddress.h"
+#include "links/UpdateReminder.h"
+#include "links/modHelp.h"
+#include "links/modRedirect.h"
+#include "shell/SettingsStore.h"
+#include "shell/modTellAFriend.h"
+
+#include <QUrlQuery>
+
+using namespace kelt;
+using namespace kelt::test;
+
+namespace {
+const QString Script = "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/ssd.php";
+
+// The query's fields in order, each value decoded as a server reads it.
+QList<QPair<QString, QString>> Fields(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    QList<QPair<QString, QString>> fields;
+    for (const QString &pair : url.query(QUrl::FullyEncoded).split('&')) {
+        const auto eq = pair.indexOf('=');
+        const QString value = pair.mid(eq + 1);
+        fields.append({pair.left(eq), QUrl::fromPercentEncoding(value.toUtf8())});
+    }
+    return fields;
+}
+} // namespace
+
+class LinksTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        Clock::SetToday(std::nullopt);
+    }
+
+    void sitePages_data()
+    {
+        QTest::addColumn<void *>("open");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("home") << (void *)&modHelp::OpenHomePage << "home-page";
+        QTest::newRow("download") << (void *)&modHelp::OpenDownloadPage << "download-web-page";
+        QTest::newRow("donate") << (void *)&modHelp::OpenDonatePage << "donate";
+        QTest::newRow("co-brand") << (void *)&modHelp::OpenCoBrandPage << "co-brand";
+        QTest::newRow("fully") << (void *)&modHelp::OpenFullyBrandedPage << "fully-branded";
+        QTest::newRow("sarvel") << (void *)&modHelp::OpenSarvelSoftwaresPage << "sarvelsoftwares";
+    }
+    void sitePages()
+    {
+        QFETCH(void *, open);
+        QFETCH(QString, key);
+        UrlRecorder urls;
+        reinterpret_cast<void (*)()>(open)();
+        reinterpret_cast<void (*)()>(open)();
+        const QString expected = Script + "?page=" + key;
+        QCOMPARE(urls.opened, (QStringList{expected, expected}));
+        QCOMPARE(site::PageAddress(key), expected);
+    }
+
+    void addressesAreFixed()
+    {
+        QCOMPARE(site::SiteAddress(), QString("http://www.sarvelsoftwares.com"));
+        QCOMPARE(site::ProductFolderAddress(),
+                 QString("http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/"));
+    }
+
+    void trackedVisit()
+    {
+        UrlRecorder urls;
+        modHelp::OpenTrackedVisit();
+        modHelp::OpenTrackedVisit();
+        QCOMPARE(urls.opened.size(), 2);
+        QCOMPARE(urls.opened[0], urls.opened[1]);
+        const QString id = modRedirect::ComputerIdentifier();
+        QVERIFY(!id.isEmpty());
+        QCOMPARE(modRedirect::ComputerIdentifier(), id);
+        QVERIFY(!id.contains(QString::fromLatin1(QSysInfo::machineUniqueId())) ||
+                QSysInfo::machineUniqueId().isEmpty());
+        QCOMPARE(urls.opened[0], Script + "?page=thankyou-for-using&software_id=Kelt-0241"
+                                          "&system_id=" + id + "&user_name=&user_email=");
+    }
+
+    void trackedVisitEncodesValues()
+    {
+        const QString hostile = "Tom & Jerry=x#y?z+%";
+        const QString address = modRedirect::TrackedVisitAddress("a b", hostile, "a@b.c\r\n");
+        const auto fields = Fields(address);
+        QCOMPARE(fields.size(), 5);
+        const QStringList names = {"page", "software_id", "system_id", "user_name", "user_email"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(fields[i].first, names[i]);
+        QCOMPARE(fields[2].second, QString("a b"));
+        QCOMPARE(fields[3].second, hostile);
+        QCOMPARE(fields[4].second, QString("a@b.c\r\n"));
+    }
+
+    void referralAddressParsesBack()
+    {
+        modTellAFriend values;
+        values.ReferrerName = "Tom & Jerry";
+        values.ReferrerEmail = "a=b+c@x.com";
+        values.ReferralMessage = "Hi #1, 100% sure\r\nbye";
+        values.FriendName = "Zoë Ærø";
+        values.FriendEmail = "x&taf5=someone@else.com";
+        const auto fields = Fields(values.BuildReferralAddress());
+        const QStringList names = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
+        QCOMPARE(fields.size(), names.size());
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(fields[i].first, names[i]);
+        QCOMPARE(fields[0].second, QString("kelsar-refer-a-friend"));
+        QCOMPARE(fields[1].second, values.ReferrerName);
+        QCOMPARE(fields[2].second, values.ReferrerEmail);
+        QCOMPARE(fields[3].second, values.ReferralMessage);
+        QCOMPARE(fields[4].second, values.FriendName);
+        QCOMPARE(fields[5].second, values.FriendEmail);
+        QCOMPARE(fields[6].second, site::ProductFolderAddress());
+    }
+
+    void scrambleRoundTrip()
+    {
+        QCOMPARE(ScrambleText(""), QString());
+        QCOMPARE(ScrambleText("Duration").size(), 8);
+        QCOMPARE(ScrambleText("A").at(0).unicode(), char16_t(65 + 85));
+        QCOMPARE(UnscrambleText(ScrambleText("Duration")), QString("Duration"));
+        QString all;
+        for (int c = 0; c <= 170; ++c)
+            all.append(QChar(c));
+        QCOMPARE(UnscrambleText(ScrambleText(all)), all);
+        // Codes that would leave 0..255 are dropped, in both directions.
+        QCOMPARE(ScrambleText(QString(QChar(171)) + "A" + QChar(200)), QString(QChar(150)));
+        QCOMPARE(UnscrambleText(QString("A") + QChar(150)), QString("A"));
+    }
+
+    void reminderDecisions_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("action");
+        const QDate today(2026, 12, 8);
+        const int store = int(ReminderAction::StoreToday);
+        const int nothing = int(ReminderAction::Nothing);
+        const int ask = int(ReminderAction::Ask);
+        QTest::newRow("first start") << "" << store;
+        QTest::newRow("damaged") << "not a date" << store;
+        QTest::newRow("today") << today.toString(Qt::ISODate) << nothing;
+        QTest::newRow("14 days ago") << today.addDays(-14).toString(Qt::ISODate) << nothing;
+        QTest::newRow("15 days ago") << today.addDays(-15).toString(Qt::ISODate) << ask;
+        QTest::newRow("14 days ahead") << today.addDays(14).toString(Qt::ISODate) << nothing;
+        QTest::newRow("15 days ahead") << today.addDays(15).toString(Qt::ISODate) << ask;
+        QTest::newRow("old short format, recent") << "12/1/26" << nothing;
+        QTest::newRow("old short format, old") << "11/1/26" << ask;
+    }
+    void reminderDecisions()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, action);
+        const QLocale us(QLocale::English, QLocale::UnitedStates); // M/d/yy
+        QCOMPARE(int(DecideReminder(stored, QDate(2026, 12, 8), us)), action);
+    }
+
+    void twoDigitYearsTakeTheNearestCentury()
+    {
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(*ParseReminderDate("12/1/26", QDate(2026, 12, 8), us), QDate(2026, 12, 1));
+        QCOMPARE(*ParseReminderDate("12/30/99", QDate(2000, 1, 2), us), QDate(1999, 12, 30));
+        QCOMPARE(*ParseReminderDate("2026-11-01", QDate(2026, 12, 8), us), QDate(2026, 11, 1));
+        QVERIFY(!ParseReminderDate("31/31/31", QDate(2026, 12, 8), us));
+    }
+
+    void updateReminder_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QString>("after");
+        const int none = 0;
+        QTest::newRow("first start") << "" << none << false << false << "2026-12-08";
+        QTest::newRow("damaged") << "\x01garbage" << none << false << false << "2026-12-08";
+        QTest::newRow("14 days") << "2026-11-24" << none << false << false << "2026-11-24";
+        QTest::newRow("15 days, yes")
+            << "2026-11-23" << int(QMessageBox::Yes) << true << true << "2026-12-08";
+        QTest::newRow("15 days, no")
+            << "2026-11-23" << int(QMessageBox::No) << true << false << "2026-12-08";
+        QTest::newRow("future, no")
+            << "2026-12-23" << int(QMessageBox::No) << true << false << "2026-12-08";
+        QTest::newRow("old format") << "11/1/26" << int(QMessageBox::No) << true << false
+                                    << "2026-12-08";
+    }
+    void updateReminder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, opened);
+        QFETCH(QString, after);
+
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Clock::SetToday(QDate(2026, 12, 8));
+        const QString app = QString("KeltReminder-%1").arg(QTest::currentDataTag());
+        SettingsStore store(app);
+        if (!stored.isEmpty())
+            QVERIFY(store.SaveSetting("Duration", stored));
+
+        UrlRecorder urls;
+        MessageRecorder messages;
+        if (answer)
+            messages.answers.push_back(QMessageBox::StandardButton(answer));
+        UpdateReminder(store);
+        QLocale::setDefault(QLocale::c());
+
+        QCOMPARE(messages.shown.size(), std::size_t(asked ? 1 : 0));
+        if (asked) {
+            const auto &m = messages.shown.front();
+            QCOMPARE(m.text, QString("There maybe an update to this software available\r"
+                                     "Do you want to check for an update?"));
+            QCOMPARE(m.icon, QMessageBox::Information);
+            QCOMPARE(m.buttons, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(m.defaultButton, QMessageBox::Yes);
+            QCOMPARE(m.title, QString("Kelt Descendant Astrology"));
+        }
+        QCOMPARE(urls.opened, opened ? QStringList{Script + "?page=download-web-page"}
+                                     : QStringList());
+        QCOMPARE(store.GetSetting("Duration"), after);
+
+        // Started again the same day: no question.
+        MessageRecorder again;
+        UpdateReminder(store);
+        QVERIFY(again.shown.empty());
+    }
+
+    void unwritableStoreEndsReminderQuietly()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("file/x"));
+        SettingsStore store("KeltUnwritable");
+        MessageRecorder messages;
+        UpdateReminder(store);
+        UpdateReminder(store); // never stored, so still a first start: never a question
+        QVERIFY(messages.shown.empty());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           qEnvironmentVariable("XDG_CONFIG_HOME"));
+    }
+};
+
+KELT_TEST_MAIN(LinksTest)
+#include "tst_links.moc"

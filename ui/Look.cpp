@@ -1,0 +1,89 @@
+#include "ui/Look.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+
+namespace kelt::look {
+
+namespace {
+
+QFont MakeFont(const QStringList &families, qreal points, bool bold, bool underline)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+} // namespace
+
+QFont Verdana(qreal points, bool bold, bool underline)
+{
+    return MakeFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, points, bold,
+                    underline);
+}
+
+QFont SansSerif(qreal points, bool bold)
+{
+    return MakeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                     QStringLiteral("DejaVu Sans")},
+                    points, bold, false);
+}
+
+void SetBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void SetFace(QWidget *widget, const QColor &face, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::Base, face);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Text, text);
+    widget->setPalette(palette);
+}
+
+void MakeFixedWindow(QWidget *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QString LabelText(const QString &caption)
+{
+    QString text = caption;
+    text.replace(QLatin1String("&&"), QLatin1String("&"));
+    return text;
+}
+
+} // namespace kelt::look

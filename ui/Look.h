@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+
+class QWidget;
+
+namespace kelt::look {
+
+// Window layouts are drawn in twips; 15 twips are one pixel at 96 dpi and Qt scales
+// pixels for high-dpi screens.
+inline int Tw(int twips)
+{
+    return qRound(twips / 15.0);
+}
+inline QRect TwRect(int left, int top, int width, int height)
+{
+    return QRect(Tw(left), Tw(top), Tw(width), Tw(height));
+}
+
+namespace colour {
+inline const QColor LightGreen{128, 232, 133};
+inline const QColor Maroon{103, 10, 35};
+inline const QColor Peach{255, 224, 192};
+inline const QColor Brown{128, 64, 0};
+inline const QColor DarkRed{64, 0, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Magenta{255, 0, 255};
+inline const QColor White{255, 255, 255};
+inline const QColor Teal{66, 174, 193};
+inline const QColor Navy{0, 0, 128};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor CheckBlue{0, 0, 192};
+} // namespace colour
+
+// Verdana where it is installed, otherwise a sans of close metrics.
+QFont Verdana(qreal points, bool bold = false, bool underline = false);
+// The classic dialog font, with the same fallback.
+QFont SansSerif(qreal points, bool bold = false);
+
+void SetBackground(QWidget *widget, const QColor &colour);
+void SetTextColour(QWidget *widget, const QColor &colour);
+// Fill colour of buttons, lists and text boxes.
+void SetFace(QWidget *widget, const QColor &face, const QColor &text = Qt::black);
+
+// A fixed-size window with a close box but no minimise or maximise button.
+void MakeFixedWindow(QWidget *window);
+void CentreOnScreen(QWidget *window);
+
+// A caption's "&&" shows as one "&" on a label that has no access key.
+QString LabelText(const QString &caption);
+
+} // namespace kelt::look

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+namespace kelt {
+
+inline constexpr char ApplicationTitle[] = "Kelt Descendant Astrology";
+inline constexpr char WindowCaption[] = "Kelt Descendant Astrology v1.15";
+
+// Every message of the program goes through here, with the application title as caption.
+class MessageBox
+{
+public:
+    struct Request
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+        QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
+    };
+    using Handler = std::function<QMessageBox::StandardButton(const Request &)>;
+
+    // OK only.
+    static void inform(QWidget *parent, const QString &text, QMessageBox::Icon icon);
+    // Yes and No, Yes the default, information icon.
+    static QMessageBox::StandardButton ask(QWidget *parent, const QString &text);
+
+    // Tests answer messages here instead of on screen; an empty handler restores the boxes.
+    static void setHandler(Handler handler);
+
+private:
+    static QMessageBox::StandardButton show(QWidget *parent, const Request &request);
+};
+
+} // namespace kelt

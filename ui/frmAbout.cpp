@@ -1,0 +1,129 @@
+#include "ui/frmAbout.h"
+
+#include "links/SiteAddress.h"
+#include "links/modHelp.h"
+#include "ui/Content.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kelt {
+
+using look::Tw;
+using look::TwRect;
+namespace colour = look::colour;
+
+namespace {
+
+constexpr char Description[] =
+    "Kelt Descendant Astrology calculates your descendant sign based on Western Astrology. The "
+    "Descendent Sign describes the kind of people you get attracted to and find it comfortable "
+    "to have a relationship with.";
+
+constexpr char FullBrand[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website.";
+
+LinkLabel *MakeLink(QWidget *parent, const char *name, const QString &text, int left, int top)
+{
+    auto *link = new LinkLabel(parent);
+    link->setObjectName(QLatin1String(name));
+    link->setText(text);
+    link->setFont(look::Verdana(8.25, true, true));
+    look::SetTextColour(link, colour::Brown);
+    link->move(Tw(left), Tw(top));
+    link->adjustSize();
+    return link;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QLatin1String(WindowCaption));
+    setWindowIcon(content::ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(look::Verdana(8.25));
+    look::SetBackground(this, colour::LightGreen);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Tw(6345), Tw(4005));
+
+    auto *picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(content::ProgramIcon().pixmap(32, 32));
+    picIcon->move(Tw(150), Tw(150));
+    picIcon->adjustSize();
+
+    auto *label2 = new QLabel(QLatin1String(WindowCaption), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setFont(look::Verdana(9.75, true));
+    label2->move(Tw(960), Tw(300));
+    label2->adjustSize();
+
+    auto *label1 = new QLabel(QLatin1String(Description) + QLatin1Char(' ') +
+                                  content::Text(QStringLiteral("about3.txt")),
+                              this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    look::SetTextColour(label1, colour::DarkRed);
+    label1->setWordWrap(true);
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1->setGeometry(TwRect(240, 960, 5985, 855));
+
+    LinkLabel *home = MakeLink(this, "lblHomePage",
+                               QStringLiteral("Click here to visit ") + site::SiteAddress(), 1560,
+                               2040);
+    connect(home, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    auto *label6 = new QLabel(QLatin1String(FullBrand), this);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->setFont(look::Verdana(8.25, true));
+    look::SetTextColour(label6, colour::DarkRed);
+    label6->setWordWrap(true);
+    label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label6->setGeometry(TwRect(240, 2500, 6015, 555));
+
+    LinkLabel *more =
+        MakeLink(this, "Label5", QStringLiteral("Click here for more details"), 3600, 3120);
+    connect(more, &LinkLabel::clicked, this, &frmAbout::Label5_Click);
+
+    auto *line2 = new QFrame(this);
+    line2->setObjectName(QStringLiteral("Line2"));
+    line2->setFrameShape(QFrame::HLine);
+    line2->setFrameShadow(QFrame::Plain);
+    line2->setGeometry(Tw(-60), Tw(3480), Tw(6420), 1);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setFont(look::Verdana(8.25, true));
+    look::SetFace(cmdOK, colour::Peach);
+    cmdOK->setGeometry(TwRect(4950, 3600, 1260, 345));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setFocusPolicy(Qt::NoFocus);
+    cmdOK->setFocus();
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void frmAbout::Label5_Click()
+{
+    modHelp::OpenFullyBrandedPage();
+}
+
+} // namespace kelt

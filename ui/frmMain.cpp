@@ -1,0 +1,374 @@
+#include "ui/frmMain.h"
+
+#include "reading/modRisingSign.h"
+#include "ui/Content.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/SiteMenu.h"
+
+#include <QCloseEvent>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelt {
+
+using look::Tw;
+using look::TwRect;
+namespace colour = look::colour;
+
+namespace {
+
+constexpr char Description[] =
+    "Kelt Descendant Astrology calculates your descendant sign based on Western Astrology "
+    "concepts. The Descendent represents the kind of connections you make with people. It "
+    "describes your infatuations and the kind of life partner you are looking for.";
+
+constexpr const char *MonthNames[] = {"January", "February", "March",     "April",
+                                      "May",     "June",     "July",      "August",
+                                      "September", "October", "November", "December"};
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
+                  const QColor &colour)
+{
+    auto *label = new QLabel(QLatin1String(text), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    look::SetTextColour(label, colour);
+    return label;
+}
+
+// A caption that sizes itself to its text, anchored at its top-left corner.
+QLabel *MakeAutoLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
+                      const QColor &colour, int left, int top)
+{
+    QLabel *label = MakeLabel(parent, name, text, font, colour);
+    label->move(Tw(left), Tw(top));
+    label->adjustSize();
+    return label;
+}
+
+QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->setFont(look::Verdana(9, true));
+    look::SetFace(list, colour::LightGreen, colour::Brown);
+    list->setGeometry(geometry);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(QLatin1String(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(look::Verdana(8.25, true));
+    look::SetFace(button, colour::Peach);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(ReadingState &state, QWidget *parent) : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QLatin1String(WindowCaption));
+    setWindowIcon(content::ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(look::Verdana(8.25));
+    look::SetBackground(this, colour::LightGreen);
+
+    m_client = new QWidget(this);
+    m_client->setFixedSize(Tw(7860), Tw(5655));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_client);
+
+    buildMenus();
+    buildBanner();
+    buildBody();
+    buildBottom();
+    look::MakeFixedWindow(this);
+
+    setTabOrder(txtName, cmbTime);
+    setTabOrder(cmbTime, cmbDate);
+    setTabOrder(cmbDate, cmbMonth);
+    setTabOrder(cmbMonth, cmbYear);
+    setTabOrder(cmbYear, cmdExit);
+    setTabOrder(cmdExit, cmdProceed);
+
+    Form_Load();
+    qApp->installEventFilter(this);
+    txtName->setFocus();
+    look::CentreOnScreen(this);
+}
+
+void frmMain::buildMenus()
+{
+    mnuFile = m_menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFindZodiacRisingSign = mnuFile->addAction(QStringLiteral("Find My &Descendant Astrology Sign"));
+    mnuFindZodiacRisingSign->setObjectName(QStringLiteral("mnuFindZodiacRisingSign"));
+    connect(mnuFindZodiacRisingSign, &QAction::triggered, this, &frmMain::cmdProceed_Click);
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+
+    auto *site = new SiteMenu(m_menuBar, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"},
+                              this);
+    connect(site, &SiteMenu::aboutRequested, this, &frmMain::aboutRequested);
+}
+
+void frmMain::buildBanner()
+{
+    Frame2 = new QFrame(m_client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(TwRect(0, 0, 7860, 615));
+    look::SetBackground(Frame2, colour::Maroon);
+
+    Label61 = SiteMenu::makeLabel61(Frame2);
+    Label61->setGeometry(TwRect(120, 135, 7680, 585));
+}
+
+void frmMain::buildBody()
+{
+    Frame1 = new QFrame(m_client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(TwRect(0, 600, 7860, 3495));
+    look::SetBackground(Frame1, colour::LightGreen);
+
+    Label8 = MakeLabel(Frame1, "Label8", Description, look::Verdana(8.25, true), colour::Blue);
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label8->setWordWrap(true);
+    Label8->setGeometry(TwRect(210, 160, 7455, 855));
+
+    Label9 = MakeAutoLabel(Frame1, "Label9", "Enter the Correct Details and Know More.",
+                           look::Verdana(9, true), colour::Magenta, 1883, 1080);
+
+    Frame3 = new QGroupBox(QStringLiteral("Enter Your Details"), Frame1);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3->setGeometry(TwRect(120, 1320, 7600, 2055));
+    Frame3->setFont(look::Verdana(8.25, true));
+    look::SetBackground(Frame3, colour::LightGreen);
+    look::SetTextColour(Frame3, colour::DarkRed);
+
+    const QFont caption = look::Verdana(8.25, true);
+    const QFont heading = look::Verdana(8.25, false, true);
+    MakeAutoLabel(Frame3, "Label1", "Name:-", caption, colour::Brown, 960, 360);
+    MakeAutoLabel(Frame3, "Label7", "Time Of Birth:-", caption, colour::Brown, 960, 915);
+    MakeAutoLabel(Frame3, "Label4", "Date", heading, colour::Brown, 2640, 1320);
+    MakeAutoLabel(Frame3, "Label5", "Month", heading, colour::Brown, 3840, 1320);
+    MakeAutoLabel(Frame3, "Label6", "Year", heading, colour::Brown, 5400, 1320);
+    MakeAutoLabel(Frame3, "Label3", "Date Of Birth:-", caption, colour::Brown, 960, 1680);
+
+    txtName = new QLineEdit(Frame3);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(look::Verdana(9, true));
+    look::SetFace(txtName, colour::LightGreen, colour::Brown);
+    txtName->setGeometry(TwRect(2520, 240, 3615, 375));
+    // Every typed character goes through the key filter; composed input would bypass it.
+    txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
+    txtName->installEventFilter(this);
+
+    cmbTime = MakeList(Frame3, "cmbTime", TwRect(2520, 840, 2175, 330));
+    cmbDate = MakeList(Frame3, "cmbDate", TwRect(2520, 1560, 735, 330));
+    cmbMonth = MakeList(Frame3, "cmbMonth", TwRect(3360, 1560, 1575, 330));
+    cmbYear = MakeList(Frame3, "cmbYear", TwRect(5040, 1560, 1095, 330));
+
+    const auto labels = Frame1->findChildren<QLabel *>();
+    for (QLabel *label : labels)
+        label->setFocusPolicy(Qt::NoFocus);
+
+    cmdProceed = MakeButton(m_client, "cmdProceed", "Find My &Descendant Astrology Sign",
+                            TwRect(0, 4160, 7860, 585));
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+}
+
+void frmMain::buildBottom()
+{
+    Frame5 = new QFrame(m_client);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Frame5->setGeometry(TwRect(0, 4800, 7860, 855));
+    look::SetBackground(Frame5, colour::Maroon);
+
+    lblCobrand = SiteMenu::makeCobrandLabel(Frame5);
+    lblCobrand->setGeometry(TwRect(120, 120, 6225, 615));
+    lblFullBrand = SiteMenu::makeFullBrandLabel(Frame5);
+    lblFullBrand->setGeometry(TwRect(120, 120, 6225, 615));
+    lblFullBrand->raise();
+
+    cmdExit = MakeButton(Frame5, "cmdExit", "&Exit", TwRect(6480, 240, 1260, 465));
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
+
+void frmMain::Form_Load()
+{
+    cmbMonth->clear();
+    cmbDate->clear();
+    cmbYear->clear();
+    cmbTime->clear();
+    for (const char *month : MonthNames)
+        cmbMonth->addItem(QLatin1String(month));
+    for (int day = 1; day <= 31; ++day)
+        cmbDate->addItem(QString::number(day));
+    for (int year = 1900; year <= 2050; ++year)
+        cmbYear->addItem(QString::number(year));
+    for (const auto slot : modRisingSign::TimeSlots)
+        cmbTime->addItem(QString::fromLatin1(slot.data(), static_cast<qsizetype>(slot.size())));
+    cmbDate->setCurrentIndex(0);
+    cmbMonth->setCurrentIndex(0);
+    cmbYear->setCurrentIndex(0);
+    cmbTime->setCurrentIndex(0);
+}
+
+void frmMain::bringCobrandToFront()
+{
+    lblCobrand->raise();
+}
+
+void frmMain::bringFullBrandToFront()
+{
+    lblFullBrand->raise();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (isFindAccessKey(watched, event)) {
+        // The Find button's Alt+D wins over the menu bar's "&Donate", as on Windows where a
+        // control's access key comes before the menu's.
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            cmdProceed->click();
+        return true;
+    }
+    if (watched == txtName && event->type() == QEvent::KeyPress)
+        return txtName_KeyPress(static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::isFindAccessKey(QObject *watched, QEvent *event) const
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_D || key->modifiers() != Qt::AltModifier)
+        return false;
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    return widget && widget->window() == this && isActiveWindow();
+}
+
+// Capitals, space, Backspace and Enter reach the name; lower-case letters become capitals;
+// every other typed character is refused with a message. Returns true when the key is
+// consumed here.
+bool frmMain::txtName_KeyPress(QKeyEvent *event)
+{
+    const QString text = event->text();
+    // Keys that type nothing, access keys, focus keys and Escape are not typed characters.
+    if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier) ||
+        event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+        event->key() == Qt::Key_Escape)
+        return false;
+
+    const char16_t k = text.at(0).unicode();
+    if (k >= u'a' && k <= u'z') {
+        txtName->insert(QString(QChar(k - 32)));
+        return true;
+    }
+    if ((k >= u'A' && k <= u'Z') || k == 8 || k == 13 || k == 32)
+        return false;
+
+    MessageBox::inform(this, QStringLiteral("Please Enter Only Alphabet !"),
+                       QMessageBox::Information);
+    return true;
+}
+
+BirthDetails frmMain::enteredDetails() const
+{
+    BirthDetails details;
+    details.name = txtName->text().toStdString();
+    details.day = cmbDate->currentIndex() + 1;
+    details.month = cmbMonth->currentIndex() + 1;
+    details.yearText = cmbYear->currentText().toStdString();
+    details.timeSlot = cmbTime->currentText().toStdString();
+    return details;
+}
+
+bool frmMain::ValidateBirthDetails()
+{
+    const auto message = kelt::ValidateBirthDetails(enteredDetails());
+    if (!message)
+        return true;
+    const auto icon =
+        message->icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Information;
+    MessageBox::inform(this, QString::fromLatin1(message->text.data(),
+                                                 static_cast<qsizetype>(message->text.size())),
+                       icon);
+    if (message->focusName)
+        txtName->setFocus();
+    return false;
+}
+
+void frmMain::cmdProceed_Click()
+{
+    if (!ValidateBirthDetails())
+        return;
+    Q_EMIT readingPassed(RunReading(m_state, enteredDetails()));
+}
+
+void frmMain::cmdExit_Click()
+{
+    close();
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Find is the default button, except that Enter on Exit presses Exit.
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            break;
+        if (focusWidget() == cmdExit)
+            cmdExit->click();
+        else
+            cmdProceed->click();
+        return;
+    case Qt::Key_Escape:
+        if (event->modifiers() != Qt::NoModifier)
+            break;
+        cmdProceed->click();
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    Q_EMIT unloaded();
+}
+
+} // namespace kelt
