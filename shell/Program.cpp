@@ -53,7 +53,10 @@ bool Program::StartProgram()
     }
     Try([] { ProgramRandom::seedFromClock(); });
     Try([this] { UpdateReminder(m_settings); });
-    Try([this] { mainWindow()->show(); });
+    Try([this] {
+        mainWindow()->show();
+        mainWindow()->activateWindow();
+    });
     Try([this] { CoBrand_Randomize(*mainWindow()); });
     return true;
 }

@@ -3,6 +3,7 @@
 #include "links/modHelp.h"
 #include "shell/ProgramRandom.h"
 #include "shell/modTellAFriend.h"
+#include "ui/AccessKeys.h"
 #include "ui/Content.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
@@ -95,6 +96,10 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     buildReferFrame();
     buildDownloadFrame();
 
+    auto *keys = new AccessKeys(this);
+    keys->add(cmdClose);
+    keys->add(cmdSubmit);
+
     for (QLabel *label : findChildren<QLabel *>())
         label->setFocusPolicy(Qt::NoFocus);
     setTabOrder(cmdClose, Check1);
@@ -151,6 +156,7 @@ void frmNagScreen2::buildDownloadFrame()
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setGeometry(TwRect(120, 360, 3495, 3855));
+    look::FitWrapped(Label3);
 
     lblGoToHome = new LinkLabel(Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
@@ -180,6 +186,7 @@ void frmNagScreen2::Form_Load()
     m_supportText = SupportTextIndex(ProgramRandom::next());
     Label2->setText(
         content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
+    look::FitWrapped(Label2);
 
     // Comes up on top of everything without taking the focus from anyone.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -210,6 +210,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("modifiers");
         QTest::newRow("main, escape") << "main" << int(Qt::Key_Escape) << 0;
         QTest::newRow("main, enter") << "main" << int(Qt::Key_Return) << 0;
+        QTest::newRow("main, alt+o") << "main" << int(Qt::Key_O) << int(Qt::AltModifier);
+        QTest::newRow("result, escape") << "result" << int(Qt::Key_Escape) << 0;
         QTest::newRow("result, alt+o") << "result" << int(Qt::Key_O) << int(Qt::AltModifier);
     }
     void aboutIsModalFromEitherWindow()

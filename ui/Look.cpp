@@ -1,6 +1,7 @@
 #include "ui/Look.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
@@ -77,6 +78,13 @@ void CentreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void FitWrapped(QLabel *label)
+{
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height())
+        label->resize(label->width(), needed);
 }
 
 QString LabelText(const QString &caption)

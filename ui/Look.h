@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QStringList>
 
+class QLabel;
 class QWidget;
 
 namespace kelt::look {
@@ -48,6 +49,10 @@ void SetFace(QWidget *widget, const QColor &face, const QColor &text = Qt::black
 // A fixed-size window with a close box but no minimise or maximise button.
 void MakeFixedWindow(QWidget *window);
 void CentreOnScreen(QWidget *window);
+
+// Grows a word-wrapped label downwards when the font on this system needs more lines than
+// its box holds, so that no line is cut off.
+void FitWrapped(QLabel *label);
 
 // A caption's "&&" shows as one "&" on a label that has no access key.
 QString LabelText(const QString &caption);

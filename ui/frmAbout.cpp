@@ -2,6 +2,7 @@
 
 #include "links/SiteAddress.h"
 #include "links/modHelp.h"
+#include "ui/AccessKeys.h"
 #include "ui/Content.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
@@ -74,6 +75,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     label1->setWordWrap(true);
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1->setGeometry(TwRect(240, 960, 5985, 855));
+    look::FitWrapped(label1);
 
     LinkLabel *home = MakeLink(this, "lblHomePage",
                                QStringLiteral("Click here to visit ") + site::SiteAddress(), 1560,
@@ -87,6 +89,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     label6->setWordWrap(true);
     label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label6->setGeometry(TwRect(240, 2500, 6015, 555));
+    look::FitWrapped(label6);
 
     LinkLabel *more =
         MakeLink(this, "Label5", QStringLiteral("Click here for more details"), 3600, 3120);
@@ -105,6 +108,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     cmdOK->setGeometry(TwRect(4950, 3600, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    (new AccessKeys(this))->add(cmdOK);
 
     for (QLabel *label : findChildren<QLabel *>())
         label->setFocusPolicy(Qt::NoFocus);

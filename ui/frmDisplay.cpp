@@ -1,5 +1,6 @@
 #include "ui/frmDisplay.h"
 
+#include "ui/AccessKeys.h"
 #include "ui/Content.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
@@ -77,6 +78,10 @@ frmDisplay::frmDisplay(QWidget *parent) : QWidget(parent)
     buildResult();
     buildBottom();
     look::MakeFixedWindow(this);
+
+    auto *keys = new AccessKeys(this);
+    keys->add(cmdBack);
+    keys->add(cmdExit);
 
     setTabOrder(cmdBack, cmdExit);
     cmdBack->setFocus();
@@ -169,6 +174,8 @@ void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QS
     if (!picture.isNull())
         picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
     lblMoreAboutSign->setText(reading);
+    lblMoreAboutSign->setGeometry(TwRect(240, 1080, 6735, 2850));
+    look::FitWrapped(lblMoreAboutSign);
 }
 
 void frmDisplay::cmdBack_Click()

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "reading/modRisingSign.h"
+#include "ui/AccessKeys.h"
 #include "ui/Content.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
@@ -8,7 +9,6 @@
 #include "ui/SiteMenu.h"
 
 #include <QCloseEvent>
-#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -113,8 +113,12 @@ frmMain::frmMain(ReadingState &state, QWidget *parent) : QWidget(parent), m_stat
     setTabOrder(cmbYear, cmdExit);
     setTabOrder(cmdExit, cmdProceed);
 
+    // The Find button's Alt+D comes before the menu bar's "&Donate".
+    auto *keys = new AccessKeys(this);
+    keys->add(cmdProceed);
+    keys->add(cmdExit);
+
     Form_Load();
-    qApp->installEventFilter(this);
     txtName->setFocus();
     look::CentreOnScreen(this);
 }
@@ -157,6 +161,7 @@ void frmMain::buildBody()
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label8->setWordWrap(true);
     Label8->setGeometry(TwRect(210, 160, 7455, 855));
+    look::FitWrapped(Label8);
 
     Label9 = MakeAutoLabel(Frame1, "Label9", "Enter the Correct Details and Know More.",
                            look::Verdana(9, true), colour::Magenta, 1883, 1080);
@@ -249,28 +254,9 @@ void frmMain::bringFullBrandToFront()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (isFindAccessKey(watched, event)) {
-        // The Find button's Alt+D wins over the menu bar's "&Donate", as on Windows where a
-        // control's access key comes before the menu's.
-        event->accept();
-        if (event->type() == QEvent::KeyPress)
-            cmdProceed->click();
-        return true;
-    }
     if (watched == txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
-}
-
-bool frmMain::isFindAccessKey(QObject *watched, QEvent *event) const
-{
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() != Qt::Key_D || key->modifiers() != Qt::AltModifier)
-        return false;
-    const auto *widget = qobject_cast<QWidget *>(watched);
-    return widget && widget->window() == this && isActiveWindow();
 }
 
 // Capitals, space, Backspace and Enter reach the name; lower-case letters become capitals;
@@ -279,9 +265,11 @@ bool frmMain::isFindAccessKey(QObject *watched, QEvent *event) const
 bool frmMain::txtName_KeyPress(QKeyEvent *event)
 {
     const QString text = event->text();
-    // Keys that type nothing, access keys, focus keys and Escape are not typed characters.
-    if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier) ||
-        event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+    // Alt+letter is an access key, never a typed letter.
+    if (event->modifiers().testFlag(Qt::AltModifier))
+        return !text.isEmpty();
+    // Keys that type nothing, focus keys and Escape are not typed characters.
+    if (text.isEmpty() || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
         event->key() == Qt::Key_Escape)
         return false;
 

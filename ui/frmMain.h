@@ -54,7 +54,6 @@ private:
     void buildBottom();
     void Form_Load();
     bool txtName_KeyPress(QKeyEvent *event);
-    bool isFindAccessKey(QObject *watched, QEvent *event) const;
     bool ValidateBirthDetails();
     BirthDetails enteredDetails() const;
     void cmdExit_Click();
