@@ -19,8 +19,7 @@ QDate NearestCentury(QDate date, QDate today)
         const QDate candidate(century * 100 + yy, date.month(), date.day());
         if (!candidate.isValid())
             continue;
-        if (!best.isValid() ||
-            std::abs(candidate.daysTo(today)) < std::abs(best.daysTo(today)))
+        if (!best.isValid() || std::abs(candidate.daysTo(today)) < std::abs(best.daysTo(today)))
             best = candidate;
     }
     return best;

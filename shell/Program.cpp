@@ -116,9 +116,7 @@ void Program::exitFlow()
     // exit window back.
     if (m_ending)
         return;
-    Try([this] {
-        nagWindow()->show();
-    });
+    Try([this] { nagWindow()->show(); });
 }
 
 void Program::back()
@@ -144,9 +142,9 @@ void Program::EndProgram()
     if (m_ending)
         return;
     m_ending = true;
-    for (QWidget *window : {static_cast<QWidget *>(m_nag.data()),
-                            static_cast<QWidget *>(m_display.data()),
-                            static_cast<QWidget *>(m_main.data())}) {
+    for (QWidget *window :
+         {static_cast<QWidget *>(m_nag.data()), static_cast<QWidget *>(m_display.data()),
+          static_cast<QWidget *>(m_main.data())}) {
         if (window)
             Try([window] { window->close(); });
     }

@@ -34,10 +34,7 @@ QString ScrambledKey(const QString &key)
 
 } // namespace
 
-SettingsStore::SettingsStore(const QString &applicationName)
-    : m_applicationName(applicationName)
-{
-}
+SettingsStore::SettingsStore(const QString &applicationName) : m_applicationName(applicationName) {}
 
 QString SettingsStore::GetSetting(const QString &key) const
 {

@@ -65,6 +65,7 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
 
     picNagscreen2Icon = new QLabel(this);
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
+    picNagscreen2Icon->setAccessibleName(QStringLiteral("Program icon"));
     picNagscreen2Icon->setGeometry(TwRect(360, 120, 540, 540));
     picNagscreen2Icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -137,17 +138,23 @@ void frmNagScreen2::buildReferFrame()
     txtMessage->setGeometry(TwRect(4800, 3600, 1815, 495));
     setBoxText(txtMessage, QLatin1String(Placeholder::Message) + QStringLiteral("\r\n"));
 
+    // The placeholders vanish while typing, so the boxes carry their meaning as names too.
+    txtName->setAccessibleName(QStringLiteral("Your name"));
+    txtEmail->setAccessibleName(QStringLiteral("Your e-mail address"));
+    txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
+    txtFriendEmail->setAccessibleName(QStringLiteral("Friend's e-mail address"));
+    txtMessage->setAccessibleName(QStringLiteral("Your message"));
+
     for (QWidget *box : {static_cast<QWidget *>(txtName), static_cast<QWidget *>(txtEmail),
                          static_cast<QWidget *>(txtFriendEmail),
-                         static_cast<QWidget *>(txtFriendName),
-                         static_cast<QWidget *>(txtMessage)})
+                         static_cast<QWidget *>(txtFriendName), static_cast<QWidget *>(txtMessage)})
         box->installEventFilter(this);
 }
 
 void frmNagScreen2::buildDownloadFrame()
 {
-    Frame6 = MakeNavyFrame(this, "Frame6", "Download Sarvel Softwares",
-                           TwRect(7320, 120, 3735, 4575));
+    Frame6 =
+        MakeNavyFrame(this, "Frame6", "Download Sarvel Softwares", TwRect(7320, 120, 3735, 4575));
 
     Label3 = new QLabel(content::Text(QStringLiteral("exit/label3.txt")), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -184,8 +191,7 @@ void frmNagScreen2::Form_Load()
 
     ProgramRandom::seedFromClock();
     m_supportText = SupportTextIndex(ProgramRandom::next());
-    Label2->setText(
-        content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
+    Label2->setText(content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
     look::FitWrapped(Label2);
 
     // Comes up on top of everything without taking the focus from anyone.

@@ -57,11 +57,10 @@ QString modTellAFriend::BuildReferralAddress() const
 {
     using site::EncodeQueryValue;
     return site::PageAddress(QLatin1String(site::PageKey::ReferAFriend)) +
-           QStringLiteral("&taf1=") + EncodeQueryValue(ReferrerName) +
-           QStringLiteral("&taf2=") + EncodeQueryValue(ReferrerEmail) +
-           QStringLiteral("&taf3=") + EncodeQueryValue(ReferralMessage) +
-           QStringLiteral("&taf4=") + EncodeQueryValue(FriendName) +
-           QStringLiteral("&taf5=") + EncodeQueryValue(FriendEmail) +
+           QStringLiteral("&taf1=") + EncodeQueryValue(ReferrerName) + QStringLiteral("&taf2=") +
+           EncodeQueryValue(ReferrerEmail) + QStringLiteral("&taf3=") +
+           EncodeQueryValue(ReferralMessage) + QStringLiteral("&taf4=") +
+           EncodeQueryValue(FriendName) + QStringLiteral("&taf5=") + EncodeQueryValue(FriendEmail) +
            QStringLiteral("&taf6=") + site::ProductFolderAddress();
 }
 

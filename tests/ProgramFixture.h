@@ -33,7 +33,10 @@ struct ProgramFixture
     void stop() { program.reset(); }
 
     frmMain *main() { return program->mainWindow(); }
-    frmDisplay *display() { return program->isDisplayLoaded() ? program->displayWindow() : nullptr; }
+    frmDisplay *display()
+    {
+        return program->isDisplayLoaded() ? program->displayWindow() : nullptr;
+    }
     frmNagScreen2 *nag() { return program->isNagLoaded() ? program->nagWindow() : nullptr; }
 
     template <typename T> static T *child(QWidget *window, const char *name)

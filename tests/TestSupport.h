@@ -80,8 +80,7 @@ inline void PrepareEnvironment(QTemporaryDir &dir)
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
     QDir().mkpath(dir.filePath(QStringLiteral("runtime")));
     QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        dir.filePath(QStringLiteral("config")));
 }
@@ -89,15 +88,15 @@ inline void PrepareEnvironment(QTemporaryDir &dir)
 } // namespace kelt::test
 
 // A GUI test main that runs on the offscreen platform with private settings.
-#define KELT_TEST_MAIN(TestClass)                                                               \
-    int main(int argc, char *argv[])                                                           \
-    {                                                                                          \
-        QTemporaryDir kelt_test_dir;                                                           \
-        kelt::test::PrepareEnvironment(kelt_test_dir);                                         \
-        QApplication app(argc, argv);                                                          \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));               \
-        QApplication::setQuitOnLastWindowClosed(false);                                        \
-        kelt::test::PrepareEnvironment(kelt_test_dir);                                         \
-        TestClass test;                                                                        \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define KELT_TEST_MAIN(TestClass)                                                                  \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QTemporaryDir kelt_test_dir;                                                               \
+        kelt::test::PrepareEnvironment(kelt_test_dir);                                             \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                   \
+        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        kelt::test::PrepareEnvironment(kelt_test_dir);                                             \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

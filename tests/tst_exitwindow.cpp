@@ -76,7 +76,7 @@ private Q_SLOTS:
 
     void tabOrderReachesHiddenMessageBox()
     {
-        const QStringList expected = {"Check1",         "txtName",       "cmdSubmit", "txtEmail",
+        const QStringList expected = {"Check1",         "txtName",       "cmdSubmit",  "txtEmail",
                                       "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
         QStringList visited;
         for (int i = 0; i < expected.size(); ++i) {
@@ -129,14 +129,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         const QString distinct = "Please Enter Distinct Email Addresses";
         const QString proper = "Please Enter Proper Email Address";
-        QTest::newRow("both empty") << "A" << "" << "B" << "" << distinct;
-        QTest::newRow("placeholders") << "A" << "-" << "B" << "-" << proper;
-        QTest::newRow("same address") << "A" << "a@b.com" << "B" << "a@b.com" << distinct;
-        QTest::newRow("no @") << "A" << "ab.com" << "B" << "c@d.com" << proper;
-        QTest::newRow("no dot") << "A" << "a@b.com" << "B" << "c@dcom" << proper;
-        QTest::newRow("name placeholder") << "-" << "a@b.com" << "B" << "c@d.com"
+        QTest::newRow("both empty") << "A"
+                                    << ""
+                                    << "B"
+                                    << "" << distinct;
+        QTest::newRow("placeholders") << "A"
+                                      << "-"
+                                      << "B"
+                                      << "-" << proper;
+        QTest::newRow("same address") << "A"
+                                      << "a@b.com"
+                                      << "B"
+                                      << "a@b.com" << distinct;
+        QTest::newRow("no @") << "A"
+                              << "ab.com"
+                              << "B"
+                              << "c@d.com" << proper;
+        QTest::newRow("no dot") << "A"
+                                << "a@b.com"
+                                << "B"
+                                << "c@dcom" << proper;
+        QTest::newRow("name placeholder") << "-"
+                                          << "a@b.com"
+                                          << "B"
+                                          << "c@d.com"
                                           << "Please Enter Your Name";
-        QTest::newRow("friend name placeholder") << "A" << "a@b.com" << "-" << "c@d.com"
+        QTest::newRow("friend name placeholder") << "A"
+                                                 << "a@b.com"
+                                                 << "-"
+                                                 << "c@d.com"
                                                  << "Please Enter Your Friend's Name";
     }
     void refusalsInOrder()

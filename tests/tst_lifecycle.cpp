@@ -113,6 +113,39 @@ private Q_SLOTS:
                  content::Text(QString("exit/support%1.txt").arg(drawn)));
     }
 
+    void accessKeys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("visible");
+        QTest::addColumn<int>("quits");
+        QTest::newRow("main alt+e") << "E" << QStringList{"frmNagScreen2"} << 0;
+        QTest::newRow("result alt+b") << "dB" << QStringList{"frmMain"} << 0;
+        QTest::newRow("result alt+e") << "dE" << QStringList{"frmNagScreen2"} << 0;
+        QTest::newRow("exit alt+x") << "EX" << QStringList{} << 1;
+    }
+    void accessKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, visible);
+        QFETCH(int, quits);
+        for (const QChar key : keys) {
+            if (key == 'd') {
+                makeReading();
+                continue;
+            }
+            QWidget *target = f.main();
+            if (f.display() && f.display()->isVisible())
+                target = f.display();
+            else if (f.nag() && f.nag()->isVisible())
+                target = f.nag();
+            QWidget *focus = target->focusWidget() ? target->focusWidget() : target;
+            QTest::keyClick(focus, Qt::Key(key.unicode()), Qt::AltModifier);
+            QTest::qWait(0);
+        }
+        QTRY_COMPARE(f.visibleWindows(), visible);
+        QCOMPARE(f.quits, quits);
+    }
+
     void exitWindowCloseBoxEndsOnce()
     {
         f.main()->close();

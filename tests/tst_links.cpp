@@ -37,10 +37,7 @@ class LinksTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        Clock::SetToday(std::nullopt);
-    }
+    void cleanup() { Clock::SetToday(std::nullopt); }
 
     void sitePages_data()
     {
@@ -84,8 +81,10 @@ private Q_SLOTS:
         QCOMPARE(modRedirect::ComputerIdentifier(), id);
         QVERIFY(!id.contains(QString::fromLatin1(QSysInfo::machineUniqueId())) ||
                 QSysInfo::machineUniqueId().isEmpty());
-        QCOMPARE(urls.opened[0], Script + "?page=thankyou-for-using&software_id=Kelt-0241"
-                                          "&system_id=" + id + "&user_name=&user_email=");
+        QCOMPARE(urls.opened[0], Script +
+                                     "?page=thankyou-for-using&software_id=Kelt-0241"
+                                     "&system_id=" +
+                                     id + "&user_name=&user_email=");
     }
 
     void trackedVisitEncodesValues()
@@ -191,8 +190,8 @@ private Q_SLOTS:
             << "2026-11-23" << int(QMessageBox::No) << true << false << "2026-12-08";
         QTest::newRow("future, no")
             << "2026-12-23" << int(QMessageBox::No) << true << false << "2026-12-08";
-        QTest::newRow("old format") << "11/1/26" << int(QMessageBox::No) << true << false
-                                    << "2026-12-08";
+        QTest::newRow("old format")
+            << "11/1/26" << int(QMessageBox::No) << true << false << "2026-12-08";
     }
     void updateReminder()
     {
@@ -226,8 +225,8 @@ private Q_SLOTS:
             QCOMPARE(m.defaultButton, QMessageBox::Yes);
             QCOMPARE(m.title, QString("Kelt Descendant Astrology"));
         }
-        QCOMPARE(urls.opened, opened ? QStringList{Script + "?page=download-web-page"}
-                                     : QStringList());
+        QCOMPARE(urls.opened,
+                 opened ? QStringList{Script + "?page=download-web-page"} : QStringList());
         QCOMPARE(store.GetSetting("Duration"), after);
 
         // Started again the same day: no question.

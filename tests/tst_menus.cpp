@@ -4,7 +4,6 @@
 #include "ui/CoBrand.h"
 #include "ui/frmAbout.h"
 
-
 #include <QAction>
 #include <QFrame>
 #include <QMenu>
@@ -133,12 +132,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("page");
         for (const char *which : {"main", "result"}) {
-            QTest::addRow("%s visit", which) << which << "mnuVisit" << "home-page";
-            QTest::addRow("%s update", which) << which << "mnuUpdate" << "download-web-page";
-            QTest::addRow("%s donate", which) << which << "mnuDonate" << "donate";
-            QTest::addRow("%s make money", which)
-                << which << "mnuMakeMoneyOnline" << "fully-branded";
-            QTest::addRow("%s online help", which) << which << "mnuOnline" << "thankyou-for-using";
+            QTest::addRow("%s visit", which) << which << "mnuVisit"
+                                             << "home-page";
+            QTest::addRow("%s update", which) << which << "mnuUpdate"
+                                              << "download-web-page";
+            QTest::addRow("%s donate", which) << which << "mnuDonate"
+                                              << "donate";
+            QTest::addRow("%s make money", which) << which << "mnuMakeMoneyOnline"
+                                                  << "fully-branded";
+            QTest::addRow("%s online help", which) << which << "mnuOnline"
+                                                   << "thankyou-for-using";
         }
     }
     void menuLinks()
@@ -167,9 +170,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("page");
         for (const char *which : {"main", "result"}) {
-            QTest::addRow("%s banner", which) << which << "Label61" << "home-page";
-            QTest::addRow("%s co-brand", which) << which << "lblCobrand" << "co-brand";
-            QTest::addRow("%s full brand", which) << which << "lblFullBrand" << "fully-branded";
+            QTest::addRow("%s banner", which) << which << "Label61"
+                                              << "home-page";
+            QTest::addRow("%s co-brand", which) << which << "lblCobrand"
+                                                << "co-brand";
+            QTest::addRow("%s full brand", which) << which << "lblFullBrand"
+                                                  << "fully-branded";
         }
     }
     void labels()
@@ -256,9 +262,9 @@ private Q_SLOTS:
     void coBrandNumbers()
     {
         QCOMPARE(CoBrandNumber(0.0), 1);
-        QCOMPARE(CoBrandNumber(1.0 / 12), 2);  // 1.5 rounds to even
-        QCOMPARE(CoBrandNumber(0.25), 2);      // 2.5 rounds to even
-        QCOMPARE(CoBrandNumber(5.0 / 12), 4);  // 3.5 rounds to even
+        QCOMPARE(CoBrandNumber(1.0 / 12), 2); // 1.5 rounds to even
+        QCOMPARE(CoBrandNumber(0.25), 2);     // 2.5 rounds to even
+        QCOMPARE(CoBrandNumber(5.0 / 12), 4); // 3.5 rounds to even
         QCOMPARE(CoBrandNumber(0.95), 7);
         QCOMPARE(CoBrandNumber(0.9999999), 7);
     }

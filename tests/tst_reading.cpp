@@ -76,8 +76,8 @@ private Q_SLOTS:
 
     void pictureKeys()
     {
-        const char *keys[] = {"aries.jpg",   "taurus.jpg",      "gemini.jpg",    "cancer.jpg",
-                              "leo.jpg",     "virgo.jpg",       "libra.jpg",     "scorpio.jpg",
+        const char *keys[] = {"aries.jpg",       "taurus.jpg",    "gemini.jpg",   "cancer.jpg",
+                              "leo.jpg",         "virgo.jpg",     "libra.jpg",    "scorpio.jpg",
                               "sagittarius.jpg", "capricorn.jpg", "aquarius.jpg", "pisces.jpg"};
         for (int i = 0; i < 12; ++i) {
             QCOMPARE(*SignPictureItem(ZodiacSigns[i]), i + 1);
@@ -259,24 +259,31 @@ private Q_SLOTS:
         const QString thirty = "Please Enter Correct Date Or Month !";
         const int info = int(MessageIcon::Information);
         QTest::newRow("empty name wins over bad date")
-            << "" << 31 << 4 << "1901" << "Please Enter Your Name !" << int(MessageIcon::None)
-            << true;
-        QTest::newRow("name of spaces passes") << "   " << 1 << 1 << "1900" << "" << 0 << false;
-        QTest::newRow("29 Feb 2000") << "A" << 29 << 2 << "2000" << "" << 0 << false;
-        QTest::newRow("29 Feb 2024") << "A" << 29 << 2 << "2024" << "" << 0 << false;
+            << "" << 31 << 4 << "1901"
+            << "Please Enter Your Name !" << int(MessageIcon::None) << true;
+        QTest::newRow("name of spaces passes") << "   " << 1 << 1 << "1900"
+                                               << "" << 0 << false;
+        QTest::newRow("29 Feb 2000") << "A" << 29 << 2 << "2000"
+                                     << "" << 0 << false;
+        QTest::newRow("29 Feb 2024") << "A" << 29 << 2 << "2024"
+                                     << "" << 0 << false;
         // Century years are leap years only when divisible by 400.
         QTest::newRow("29 Feb 1900") << "A" << 29 << 2 << "1900" << feb << info << false;
         QTest::newRow("29 Feb 2100") << "A" << 29 << 2 << "2100" << feb << info << false;
         QTest::newRow("29 Feb 1901") << "A" << 29 << 2 << "1901" << feb << info << false;
-        QTest::newRow("28 Feb 1901") << "A" << 28 << 2 << "1901" << "" << 0 << false;
+        QTest::newRow("28 Feb 1901") << "A" << 28 << 2 << "1901"
+                                     << "" << 0 << false;
         QTest::newRow("30 Feb 2000") << "A" << 30 << 2 << "2000" << feb << info << false;
         QTest::newRow("31 Feb 2004") << "A" << 31 << 2 << "2004" << feb << info << false;
         for (int month : {4, 6, 9, 11}) {
-            QTest::addRow("31/%d", month) << "A" << 31 << month << "1999" << thirty << info << false;
-            QTest::addRow("30/%d", month) << "A" << 30 << month << "1999" << "" << 0 << false;
+            QTest::addRow("31/%d", month)
+                << "A" << 31 << month << "1999" << thirty << info << false;
+            QTest::addRow("30/%d", month) << "A" << 30 << month << "1999"
+                                          << "" << 0 << false;
         }
         for (int month : {1, 3, 5, 7, 8, 10, 12})
-            QTest::addRow("31/%d", month) << "A" << 31 << month << "1999" << "" << 0 << false;
+            QTest::addRow("31/%d", month) << "A" << 31 << month << "1999"
+                                          << "" << 0 << false;
     }
     void validation()
     {
@@ -308,10 +315,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rising");
         QTest::addColumn<QString>("descendant");
         QTest::addColumn<int>("picture");
-        QTest::newRow("25 July") << 25 << 7 << "10am-noon" << "Scorpio" << "Taurus" << 2;
-        QTest::newRow("1 January") << 1 << 1 << "4am-6am" << "Capricorn" << "Cancer" << 4;
-        QTest::newRow("21 March") << 21 << 3 << "6am-8am" << "Taurus" << "Scorpio" << 8;
-        QTest::newRow("Aries 2am") << 10 << 4 << "2am-4am" << "Pisces" << "Virgo" << 6;
+        QTest::newRow("25 July") << 25 << 7 << "10am-noon"
+                                 << "Scorpio"
+                                 << "Taurus" << 2;
+        QTest::newRow("1 January") << 1 << 1 << "4am-6am"
+                                   << "Capricorn"
+                                   << "Cancer" << 4;
+        QTest::newRow("21 March") << 21 << 3 << "6am-8am"
+                                  << "Taurus"
+                                  << "Scorpio" << 8;
+        QTest::newRow("Aries 2am") << 10 << 4 << "2am-4am"
+                                   << "Pisces"
+                                   << "Virgo" << 6;
     }
     void knownReadings()
     {

@@ -30,8 +30,7 @@ class WindowsTest : public QObject
                  QString::fromStdString(std::string(*DescendantReading(s))));
         const QPixmap picture = f.child<QLabel>(f.display(), "picSign")->pixmap();
         QCOMPARE(picture.size(), QSize(200, 200));
-        QCOMPARE(picture.toImage(),
-                 f.main()->IMGSign().picture(*SignPictureItem(s)).toImage());
+        QCOMPARE(picture.toImage(), f.main()->IMGSign().picture(*SignPictureItem(s)).toImage());
         QVERIFY(!f.main()->isVisible());
         QVERIFY(f.nag());
         QVERIFY(!f.nag()->isVisible());
@@ -66,9 +65,9 @@ private Q_SLOTS:
         QCOMPARE(list("cmbYear")->count(), 151);
         QCOMPARE(list("cmbYear")->itemText(0), QString("1900"));
         QCOMPARE(list("cmbYear")->itemText(150), QString("2050"));
-        const QStringList slots = {"4am-6am",  "2am-4am",  "midnight-2am", "10pm-midnight",
-                                   "8pm-10pm", "6pm-8pm",  "4pm-6pm",      "2pm-4pm",
-                                   "noon-2pm", "10am-noon", "8am-10am",    "6am-8am"};
+        const QStringList slots = {"4am-6am",  "2am-4am",   "midnight-2am", "10pm-midnight",
+                                   "8pm-10pm", "6pm-8pm",   "4pm-6pm",      "2pm-4pm",
+                                   "noon-2pm", "10am-noon", "8am-10am",     "6am-8am"};
         QStringList shown;
         for (int i = 0; i < list("cmbTime")->count(); ++i)
             shown << list("cmbTime")->itemText(i);
@@ -103,8 +102,7 @@ private Q_SLOTS:
             QTest::keyClicks(txtName(), refused);
             QCOMPARE(txtName()->text(), QString("ANNE MARIE"));
         }
-        QTest::sendKeyEvent(QTest::Click, txtName(), Qt::Key_Eacute, QString("é"),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, txtName(), Qt::Key_Eacute, QString("é"), Qt::NoModifier);
         QCOMPARE(txtName()->text(), QString("ANNE MARIE"));
         QCOMPARE(messages->texts(), QStringList(4, "Please Enter Only Alphabet !"));
         for (const auto &m : messages->shown) {
@@ -167,12 +165,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
-        QTest::newRow("no name") << "" << "31" << "April" << "1901" << "Please Enter Your Name !"
-                                 << int(QMessageBox::NoIcon);
-        QTest::newRow("29 Feb 1900") << "A" << "29" << "February" << "1900"
-                                     << "Please Enter Correct Date Or Month!"
-                                     << int(QMessageBox::Information);
-        QTest::newRow("31 June") << "A" << "31" << "June" << "2000"
+        QTest::newRow("no name") << ""
+                                 << "31"
+                                 << "April"
+                                 << "1901"
+                                 << "Please Enter Your Name !" << int(QMessageBox::NoIcon);
+        QTest::newRow("29 Feb 1900")
+            << "A"
+            << "29"
+            << "February"
+            << "1900"
+            << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
+        QTest::newRow("31 June") << "A"
+                                 << "31"
+                                 << "June"
+                                 << "2000"
                                  << "Please Enter Correct Date Or Month !"
                                  << int(QMessageBox::Information);
     }

@@ -1,11 +1,14 @@
 #include "ui/LinkLabel.h"
 
+#include "ui/AccessibleControls.h"
+
 #include <QMouseEvent>
 
 namespace kelt {
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
+    InstallAccessibleControls();
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -36,14 +36,14 @@ SiteMenu::SiteMenu(QMenuBar *menuBar, const HelpCaptions &captions, QObject *par
     mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
     connect(AddItem(mnuHelp, QStringLiteral("&Online Help"), "mnuOnline"), &QAction::triggered,
             this, &SiteMenu::mnuOnline_Click);
-    connect(AddItem(mnuHelp, QStringLiteral("&Visit Us Online"), "mnuVisit"),
-            &QAction::triggered, this, &SiteMenu::mnuVisit_Click);
+    connect(AddItem(mnuHelp, QStringLiteral("&Visit Us Online"), "mnuVisit"), &QAction::triggered,
+            this, &SiteMenu::mnuVisit_Click);
     AddSeparator(mnuHelp, captions.separator1);
     connect(AddItem(mnuHelp, QLatin1String(captions.update), "mnuUpdate"), &QAction::triggered,
             this, &SiteMenu::mnuUpdate_Click);
     AddSeparator(mnuHelp, captions.separator2);
-    connect(AddItem(mnuHelp, QStringLiteral("&About Software"), "mnuAbout"),
-            &QAction::triggered, this, &SiteMenu::aboutRequested);
+    connect(AddItem(mnuHelp, QStringLiteral("&About Software"), "mnuAbout"), &QAction::triggered,
+            this, &SiteMenu::aboutRequested);
 
     // Top-level entries without items act on a click of the entry itself.
     QAction *mnuDonate = menuBar->addAction(QStringLiteral("&Donate"));

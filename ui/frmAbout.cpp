@@ -57,6 +57,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setAccessibleName(QStringLiteral("Program icon"));
     picIcon->setPixmap(content::ProgramIcon().pixmap(32, 32));
     picIcon->move(Tw(150), Tw(150));
     picIcon->adjustSize();
@@ -77,9 +78,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     label1->setGeometry(TwRect(240, 960, 5985, 855));
     look::FitWrapped(label1);
 
-    LinkLabel *home = MakeLink(this, "lblHomePage",
-                               QStringLiteral("Click here to visit ") + site::SiteAddress(), 1560,
-                               2040);
+    LinkLabel *home =
+        MakeLink(this, "lblHomePage", QStringLiteral("Click here to visit ") + site::SiteAddress(),
+                 1560, 2040);
     connect(home, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     auto *label6 = new QLabel(QLatin1String(FullBrand), this);

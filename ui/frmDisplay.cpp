@@ -99,8 +99,8 @@ void frmDisplay::buildMenus()
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
 
-    auto *site = new SiteMenu(m_menuBar,
-                              {"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"}, this);
+    auto *site =
+        new SiteMenu(m_menuBar, {"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"}, this);
     connect(site, &SiteMenu::aboutRequested, this, &frmDisplay::aboutRequested);
 }
 
@@ -114,12 +114,12 @@ void frmDisplay::buildResult()
     look::SetTextColour(Frame1, colour::Blue);
 
     const QFont heading = look::Verdana(8.25, true, true);
-    QLabel *label18 = MakeLabel(Frame1, "Label18", QStringLiteral("Your Descendant Sign"),
-                                heading, colour::Brown);
+    QLabel *label18 = MakeLabel(Frame1, "Label18", QStringLiteral("Your Descendant Sign"), heading,
+                                colour::Brown);
     label18->move(Tw(240), Tw(480));
     label18->adjustSize();
-    QLabel *label2 = MakeLabel(Frame1, "Label2", QStringLiteral("More About Your Sign"), heading,
-                               colour::Brown);
+    QLabel *label2 =
+        MakeLabel(Frame1, "Label2", QStringLiteral("More About Your Sign"), heading, colour::Brown);
     label2->move(Tw(240), Tw(840));
     label2->adjustSize();
 
@@ -128,14 +128,15 @@ void frmDisplay::buildResult()
     lblYourDescendantSign->move(Tw(2640), Tw(480));
     lblYourDescendantSign->resize(Tw(2310), Tw(210));
 
-    lblMoreAboutSign = MakeLabel(Frame1, "lblMoreAboutSign", QString(), look::Verdana(9, true),
-                                 colour::DarkRed);
+    lblMoreAboutSign =
+        MakeLabel(Frame1, "lblMoreAboutSign", QString(), look::Verdana(9, true), colour::DarkRed);
     lblMoreAboutSign->setGeometry(TwRect(240, 1080, 6735, 2850));
     lblMoreAboutSign->setWordWrap(true);
     lblMoreAboutSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     picSign = new QLabel(Frame1);
     picSign->setObjectName(QStringLiteral("picSign"));
+    picSign->setAccessibleName(QStringLiteral("Sign picture"));
     picSign->setFrameShape(QFrame::Box);
     picSign->setLineWidth(1);
     picSign->setAlignment(Qt::AlignCenter);
@@ -170,6 +171,7 @@ void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QS
     lblYourDescendantSign->setText(sign);
     lblYourDescendantSign->adjustSize();
     picSign->setPixmap(picture);
+    picSign->setAccessibleDescription(sign);
     // The box fits the picture and its one-pixel border.
     if (!picture.isNull())
         picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));

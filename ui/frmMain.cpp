@@ -2,6 +2,7 @@
 
 #include "reading/modRisingSign.h"
 #include "ui/AccessKeys.h"
+#include "ui/AccessibleControls.h"
 #include "ui/Content.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
@@ -32,9 +33,9 @@ constexpr char Description[] =
     "concepts. The Descendent represents the kind of connections you make with people. It "
     "describes your infatuations and the kind of life partner you are looking for.";
 
-constexpr const char *MonthNames[] = {"January", "February", "March",     "April",
-                                      "May",     "June",     "July",      "August",
-                                      "September", "October", "November", "December"};
+constexpr const char *MonthNames[] = {"January",   "February", "March",    "April",
+                                      "May",       "June",     "July",     "August",
+                                      "September", "October",  "November", "December"};
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
                   const QColor &colour)
@@ -127,15 +128,16 @@ void frmMain::buildMenus()
 {
     mnuFile = m_menuBar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFindZodiacRisingSign = mnuFile->addAction(QStringLiteral("Find My &Descendant Astrology Sign"));
+    mnuFindZodiacRisingSign =
+        mnuFile->addAction(QStringLiteral("Find My &Descendant Astrology Sign"));
     mnuFindZodiacRisingSign->setObjectName(QStringLiteral("mnuFindZodiacRisingSign"));
     connect(mnuFindZodiacRisingSign, &QAction::triggered, this, &frmMain::cmdProceed_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
 
-    auto *site = new SiteMenu(m_menuBar, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"},
-                              this);
+    auto *site =
+        new SiteMenu(m_menuBar, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"}, this);
     connect(site, &SiteMenu::aboutRequested, this, &frmMain::aboutRequested);
 }
 
@@ -195,6 +197,14 @@ void frmMain::buildBody()
     cmbDate = MakeList(Frame3, "cmbDate", TwRect(2520, 1560, 735, 330));
     cmbMonth = MakeList(Frame3, "cmbMonth", TwRect(3360, 1560, 1575, 330));
     cmbYear = MakeList(Frame3, "cmbYear", TwRect(5040, 1560, 1095, 330));
+
+    // What a screen reader says for the boxes, whose captions are separate labels.
+    InstallAccessibleControls();
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    cmbDate->setAccessibleName(QStringLiteral("Day of birth"));
+    cmbMonth->setAccessibleName(QStringLiteral("Month of birth"));
+    cmbYear->setAccessibleName(QStringLiteral("Year of birth"));
+    cmbTime->setAccessibleName(QStringLiteral("Time of birth"));
 
     const auto labels = Frame1->findChildren<QLabel *>();
     for (QLabel *label : labels)
@@ -304,9 +314,10 @@ bool frmMain::ValidateBirthDetails()
         return true;
     const auto icon =
         message->icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Information;
-    MessageBox::inform(this, QString::fromLatin1(message->text.data(),
-                                                 static_cast<qsizetype>(message->text.size())),
-                       icon);
+    MessageBox::inform(
+        this,
+        QString::fromLatin1(message->text.data(), static_cast<qsizetype>(message->text.size())),
+        icon);
     if (message->focusName)
         txtName->setFocus();
     return false;
