@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR := $(if $(CI),ON,OFF)
 PROGRAM := $(BUILD_DIR)/KeltFreeDescendantAstrology
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test test-asan package bench clean
 
 all: build
 
@@ -25,5 +25,25 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The Debian package, in $(BUILD_DIR)/; scripts/check-package.sh checks it.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_DIR ?= build-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DKELT_SANITIZE=ON -DKELT_WERROR=$(WERROR)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# Start-up, reading and memory against a bare Qt floor; not part of `make test`.
+bench: configure
+	cmake --build $(BUILD_DIR) --target kelt_bench kelt_startup_probe kelt_floor_probe -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/kelt_bench
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

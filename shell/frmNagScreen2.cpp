@@ -92,6 +92,8 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(TwRect(6000, 2760, 1245, 375));
+    // Enter presses whichever button has the focus.
+    cmdClose->setAutoDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     buildReferFrame();
@@ -122,6 +124,7 @@ void frmNagScreen2::buildReferFrame()
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setFont(look::Verdana(8.25, true));
     cmdSubmit->setGeometry(TwRect(1920, 1080, 3375, 285));
+    cmdSubmit->setAutoDefault(true);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     txtEmail = MakeBox(Frame2, "txtEmail", Placeholder::Email, TwRect(3600, 360, 3375, 285));
     txtFriendEmail =

@@ -14,10 +14,15 @@ QString Text(const QString &name)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icon/kelt-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icon/kelt-256.png"), QSize(256, 256));
-    return icon;
+    // Decoded once per run and shared by every window, every new result window included;
+    // kept to the end of the process, so never released after the application object.
+    static const QIcon *icon = [] {
+        auto *i = new QIcon;
+        i->addFile(QStringLiteral(":/icon/kelt-32.png"), QSize(32, 32));
+        i->addFile(QStringLiteral(":/icon/kelt-64.png"), QSize(64, 64));
+        return i;
+    }();
+    return *icon;
 }
 
 } // namespace kelt::content

@@ -1,0 +1,373 @@
+// `make bench`: start-up, a reading and peak memory of the program, each against a floor
+// measured the same way in the same run (a bare Qt Widgets program, a bare widget).
+// Start-up and memory run the probes as child processes, interleaved with the floor's so
+// that machine noise falls on both; readings run in this process.
+#include "ProbeSupport.h"
+#include "ReadingDriver.h"
+#include "shell/Program.h"
+#include "ui/MessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace kelt::bench;
+
+constexpr int StartupRuns = 40;
+constexpr int MemoryRuns = 20;
+constexpr int ReadingRounds = 20; // each round reads all twelve signs
+constexpr int WarmUpRuns = 2;
+constexpr int ChildLimitMs = 30000;
+
+// Targets.
+constexpr double StartupRatioLimit = 1.3;
+constexpr double ReadingLimitMs = 5.0;
+constexpr double MemoryExtraLimitMb = 10.0;
+
+struct Stats
+{
+    int n = 0;
+    double median = 0, q1 = 0, q3 = 0, min = 0, max = 0;
+};
+
+double Quantile(const std::vector<double> &sorted, double q)
+{
+    const double pos = q * static_cast<double>(sorted.size() - 1);
+    const auto low = static_cast<std::size_t>(pos);
+    const std::size_t high = std::min(low + 1, sorted.size() - 1);
+    return sorted[low] + (sorted[high] - sorted[low]) * (pos - static_cast<double>(low));
+}
+
+Stats Summarise(std::vector<double> values)
+{
+    Stats s;
+    if (values.empty())
+        return s;
+    std::sort(values.begin(), values.end());
+    s.n = static_cast<int>(values.size());
+    s.median = Quantile(values, 0.5);
+    s.q1 = Quantile(values, 0.25);
+    s.q3 = Quantile(values, 0.75);
+    s.min = values.front();
+    s.max = values.back();
+    return s;
+}
+
+[[noreturn]] void Fail(const QString &what)
+{
+    std::fprintf(stderr, "bench: %s\n", qPrintable(what));
+    std::exit(2);
+}
+
+struct ProbeResult
+{
+    double paintedMs = 0;
+    double readingShownMs = 0;
+    double peakMb = 0;
+};
+
+// One child from process start to its "painted" line, each in a first start of its own:
+// fresh settings (no update question) and a fresh 0700 runtime folder for the lock.
+ProbeResult RunProbe(const QString &program, bool reading)
+{
+    QTemporaryDir dir; // created 0700
+    if (!dir.isValid())
+        Fail(QStringLiteral("no temporary folder"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+
+    QProcess child;
+    child.setProgram(program);
+    if (reading)
+        child.setArguments({QStringLiteral("reading")});
+    child.setProcessEnvironment(env);
+    child.setStandardErrorFile(QProcess::nullDevice());
+
+    ProbeResult result;
+    QByteArray out;
+    QElapsedTimer clock;
+    clock.start();
+    child.start();
+    while (!out.contains("painted\n")) {
+        if (!child.waitForReadyRead(ChildLimitMs))
+            Fail(program + QStringLiteral(" never painted: ") + QString::fromLatin1(out));
+        out += child.readAllStandardOutput();
+    }
+    result.paintedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+
+    if (!child.waitForFinished(ChildLimitMs)) {
+        child.kill();
+        child.waitForFinished();
+        Fail(program + QStringLiteral(" did not end"));
+    }
+    out += child.readAllStandardOutput();
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        Fail(program + QStringLiteral(" failed: ") + QString::fromLatin1(out));
+
+    bool sawReading = false;
+    bool sawPeak = false;
+    for (const QByteArray &line : out.split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.value(0) == "message")
+            Fail(program + QStringLiteral(" showed a message box"));
+        if (words.value(0) == "reading" && words.size() >= 2) {
+            result.readingShownMs = words[1].toDouble();
+            sawReading = true;
+        }
+        if (words.value(0) == "vmhwm" && words.size() >= 2) {
+            result.peakMb = words[1].toDouble() / 1024.0;
+            sawPeak = result.peakMb > 0;
+        }
+    }
+    if (reading && (!sawReading || !sawPeak))
+        Fail(program + QStringLiteral(" reported no reading or memory: ") +
+             QString::fromLatin1(out));
+    return result;
+}
+
+struct Series
+{
+    std::vector<double> ours;
+    std::vector<double> floor;
+};
+
+// Alternates which of the pair goes first, so neither always runs on a warmer machine.
+template <typename Measure> void Interleave(int runs, Measure &&measure)
+{
+    for (int i = 0; i < runs; ++i) {
+        if (i % 2 == 0) {
+            measure(true);
+            measure(false);
+        } else {
+            measure(false);
+            measure(true);
+        }
+    }
+}
+
+struct ReadingSeries
+{
+    Series shown;
+    Series painted;
+};
+
+// Readings in this process: all twelve signs per round, each followed by Back and by the
+// floor (a bare widget the size of the result window, created and shown).
+ReadingSeries RunReadings()
+{
+    ReadingSeries series;
+    int messages = 0;
+    kelt::MessageBox::setHandler([&messages](const kelt::MessageBox::Request &) {
+        ++messages;
+        return QMessageBox::No;
+    });
+
+    PaintWatcher watcher;
+    kelt::Program program;
+    program.setQuitFunction([] {});
+    watcher.arm(QStringLiteral("frmMain"));
+    if (!program.StartProgram() || !ProcessUntil([&] { return watcher.painted(); }))
+        Fail(QStringLiteral("the program did not start in this process"));
+
+    QSet<QString> signs;
+    // Round -1 is not timed: the first use loads each picture once.
+    for (int round = -1; round < ReadingRounds; ++round) {
+        for (int sign = 0; sign < SignCount; ++sign) {
+            ShowTimes ours;
+            QString shownSign;
+            if (!TimeReading(program, watcher, sign, ours, shownSign) || !GoBack(watcher))
+                Fail(QStringLiteral("a reading did not show or return"));
+            signs.insert(shownSign);
+
+            ShowTimes floor;
+            std::unique_ptr<QWidget> bare;
+            const bool floorShown = TimeShow(
+                watcher, QStringLiteral("floorDisplay"),
+                [&bare] {
+                    bare = std::make_unique<QWidget>();
+                    bare->setObjectName(QStringLiteral("floorDisplay"));
+                    bare->setFixedSize(697, 368);
+                    bare->show();
+                },
+                floor);
+            if (!floorShown)
+                Fail(QStringLiteral("the bare widget did not show"));
+            bare.reset();
+            QCoreApplication::processEvents();
+
+            if (round < 0)
+                continue;
+            series.shown.ours.push_back(ours.shownMs);
+            series.shown.floor.push_back(floor.shownMs);
+            series.painted.ours.push_back(ours.paintedMs);
+            series.painted.floor.push_back(floor.paintedMs);
+        }
+    }
+    signs.remove(QString());
+    if (signs.size() != SignCount || messages != 0)
+        Fail(QStringLiteral("expected twelve different signs and no message, got %1 signs, "
+                            "%2 messages")
+                 .arg(signs.size())
+                 .arg(messages));
+    kelt::MessageBox::setHandler({});
+    return series;
+}
+
+QString FirstMatch(const QString &path, const QString &prefix)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    // Files in /proc tell no size, so read them whole rather than up to atEnd().
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (line.startsWith(prefix))
+            return line.mid(line.indexOf(QLatin1Char(':')) + 1).trimmed();
+    return {};
+}
+
+void PrintMachine()
+{
+    const QString cpu = FirstMatch(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
+    const double ramGb = FirstMatch(QStringLiteral("/proc/meminfo"), QStringLiteral("MemTotal"))
+                             .split(QLatin1Char(' '))
+                             .value(0)
+                             .toDouble() /
+                         (1024.0 * 1024.0);
+    std::printf("Machine: %s, %d cores, %.1f GB RAM; Qt %s, offscreen platform, %s build\n",
+                cpu.isEmpty() ? "unknown CPU" : qPrintable(cpu), QThread::idealThreadCount(), ramGb,
+                qVersion(), KELT_BUILD_TYPE);
+}
+
+struct Row
+{
+    const char *figure;
+    Stats ours;
+    Stats floor;
+    const char *target;
+    std::optional<bool> met;
+};
+
+std::string Cell(const Stats &s)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "%7.2f  %7.2f-%-7.2f  %7.2f-%-7.2f", s.median, s.q1, s.q3,
+                  s.min, s.max);
+    return text;
+}
+
+void PrintTable(const std::vector<Row> &rows)
+{
+    std::printf("\n%-34s %4s | %-7s  %-15s  %-15s | %-7s  %-15s  %-15s | %6s %7s | %-18s %s\n",
+                "figure", "n", "ours", "IQR", "min-max", "floor", "IQR", "min-max", "ratio", "diff",
+                "target", "met");
+    std::printf("%s\n", std::string(173, '-').c_str());
+    for (const Row &row : rows) {
+        const double ratio = row.floor.median > 0 ? row.ours.median / row.floor.median : 0;
+        std::printf("%-34s %4d | %s | %s | %6.2f %+7.2f | %-18s %s\n", row.figure, row.ours.n,
+                    Cell(row.ours).c_str(), Cell(row.floor).c_str(), ratio,
+                    row.ours.median - row.floor.median, row.target,
+                    row.met ? (*row.met ? "yes" : "NO") : "-");
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // This process runs the program too: keep its settings and lock out of the user's.
+    QTemporaryDir own;
+    if (!own.isValid())
+        Fail(QStringLiteral("no temporary folder"));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_RUNTIME_DIR", own.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", own.filePath(QStringLiteral("config")).toUtf8());
+
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString startupProbe = here.filePath(QStringLiteral("kelt_startup_probe"));
+    const QString floorProbe = here.filePath(QStringLiteral("kelt_floor_probe"));
+    for (const QString &probe : {startupProbe, floorProbe})
+        if (!QFile::exists(probe))
+            Fail(probe + QStringLiteral(" is missing; build it first"));
+
+    PrintMachine();
+    std::printf("Warming up...\n");
+    std::fflush(stdout);
+    for (int i = 0; i < WarmUpRuns; ++i) {
+        RunProbe(startupProbe, true);
+        RunProbe(floorProbe, true);
+    }
+
+    std::printf("Start-up, %d runs each...\n", StartupRuns);
+    std::fflush(stdout);
+    Series startup;
+    Interleave(StartupRuns, [&](bool ours) {
+        const ProbeResult r = RunProbe(ours ? startupProbe : floorProbe, false);
+        (ours ? startup.ours : startup.floor).push_back(r.paintedMs);
+    });
+
+    std::printf("Start, one reading, end: %d runs each...\n", MemoryRuns);
+    std::fflush(stdout);
+    Series memory;
+    Series firstReading;
+    Interleave(MemoryRuns, [&](bool ours) {
+        const ProbeResult r = RunProbe(ours ? startupProbe : floorProbe, true);
+        (ours ? memory.ours : memory.floor).push_back(r.peakMb);
+        (ours ? firstReading.ours : firstReading.floor).push_back(r.readingShownMs);
+    });
+
+    std::printf("Readings in one process, %d rounds of %d signs...\n", ReadingRounds, SignCount);
+    std::fflush(stdout);
+    const ReadingSeries readings = RunReadings();
+
+    std::vector<Row> rows;
+    const Stats startOurs = Summarise(startup.ours);
+    const Stats startFloor = Summarise(startup.floor);
+    rows.push_back({"start-up to first paint (ms)", startOurs, startFloor, "<= 1.3 x floor",
+                    startOurs.median <= StartupRatioLimit * startFloor.median});
+    const Stats readOurs = Summarise(readings.shown.ours);
+    rows.push_back({"reading, click to shown (ms)", readOurs, Summarise(readings.shown.floor),
+                    "< 5 ms", readOurs.median < ReadingLimitMs});
+    rows.push_back({"reading, click to painted (ms)", Summarise(readings.painted.ours),
+                    Summarise(readings.painted.floor), "(for information)", std::nullopt});
+    rows.push_back({"first reading of a process (ms)", Summarise(firstReading.ours),
+                    Summarise(firstReading.floor), "(for information)", std::nullopt});
+    const Stats memOurs = Summarise(memory.ours);
+    const Stats memFloor = Summarise(memory.floor);
+    rows.push_back({"peak memory, start+reading (MB)", memOurs, memFloor, "<= floor + 10 MB",
+                    memOurs.median - memFloor.median <= MemoryExtraLimitMb});
+    PrintTable(rows);
+
+    int met = 0;
+    int targets = 0;
+    for (const Row &row : rows) {
+        if (!row.met)
+            continue;
+        ++targets;
+        met += *row.met ? 1 : 0;
+    }
+    std::printf("\nMedians with interquartile range and min-max; diff = ours - floor (ms or "
+                "MB).\nTargets met: %d of %d\n",
+                met, targets);
+    return 0;
+}
