@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -78,6 +79,27 @@ void CentreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                  const QColor &colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    SetTextColour(label, colour);
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(QLatin1String(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(Verdana(8.25, true));
+    SetFace(button, colour::Peach);
+    button->setGeometry(geometry);
+    return button;
 }
 
 void FitWrapped(QLabel *label)

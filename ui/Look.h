@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace kelt::look {
@@ -49,6 +50,13 @@ void SetFace(QWidget *widget, const QColor &face, const QColor &text = Qt::black
 // A fixed-size window with a close box but no minimise or maximise button.
 void MakeFixedWindow(QWidget *window);
 void CentreOnScreen(QWidget *window);
+
+// A named label in the given font and text colour.
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                  const QColor &colour);
+// A named push button with the windows' peach face, in bold Verdana.
+QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
+                        const QRect &geometry);
 
 // Grows a word-wrapped label downwards when the font on this system needs more lines than
 // its box holds, so that no line is cut off.

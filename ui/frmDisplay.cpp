@@ -2,6 +2,7 @@
 
 #include "ui/AccessKeys.h"
 #include "ui/Content.h"
+#include "ui/DefaultKeys.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
@@ -21,29 +22,10 @@ namespace kelt {
 using look::Tw;
 using look::TwRect;
 namespace colour = look::colour;
+using look::MakeButton;
+using look::MakeLabel;
 
 namespace {
-
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
-                  const QColor &colour)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    look::SetTextColour(label, colour);
-    return label;
-}
-
-QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
-                        const QRect &geometry)
-{
-    auto *button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(look::Verdana(8.25, true));
-    look::SetFace(button, colour::Peach);
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 
@@ -193,26 +175,9 @@ void frmDisplay::cmdExit_Click()
 
 void frmDisplay::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (event->modifiers() & ~Qt::KeypadModifier)
-            break;
-        // Exit is the default button; a focused button takes Enter for itself.
-        if (focusWidget() == cmdBack)
-            cmdBack->click();
-        else
-            cmdExit->click();
-        return;
-    case Qt::Key_Escape:
-        if (event->modifiers() != Qt::NoModifier)
-            break;
-        cmdExit->click();
-        return;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
+    // Exit is both the default and the cancel button.
+    if (!PressDefaultButtons(this, event, cmdExit, cmdExit))
+        QWidget::keyPressEvent(event);
 }
 
 void frmDisplay::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include "ui/AccessKeys.h"
 #include "ui/AccessibleControls.h"
 #include "ui/Content.h"
+#include "ui/DefaultKeys.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
@@ -25,6 +26,8 @@ namespace kelt {
 using look::Tw;
 using look::TwRect;
 namespace colour = look::colour;
+using look::MakeButton;
+using look::MakeLabel;
 
 namespace {
 
@@ -36,16 +39,6 @@ constexpr char Description[] =
 constexpr const char *MonthNames[] = {"January",   "February", "March",    "April",
                                       "May",       "June",     "July",     "August",
                                       "September", "October",  "November", "December"};
-
-QLabel *MakeLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
-                  const QColor &colour)
-{
-    auto *label = new QLabel(QLatin1String(text), parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    look::SetTextColour(label, colour);
-    return label;
-}
 
 // A caption that sizes itself to its text, anchored at its top-left corner.
 QLabel *MakeAutoLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
@@ -67,17 +60,6 @@ QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
     list->setGeometry(geometry);
     list->setMaxVisibleItems(12);
     return list;
-}
-
-QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
-                        const QRect &geometry)
-{
-    auto *button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(look::Verdana(8.25, true));
-    look::SetFace(button, colour::Peach);
-    button->setGeometry(geometry);
-    return button;
 }
 
 } // namespace
@@ -337,26 +319,9 @@ void frmMain::cmdExit_Click()
 
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Find is the default button, except that Enter on Exit presses Exit.
-        if (event->modifiers() & ~Qt::KeypadModifier)
-            break;
-        if (focusWidget() == cmdExit)
-            cmdExit->click();
-        else
-            cmdProceed->click();
-        return;
-    case Qt::Key_Escape:
-        if (event->modifiers() != Qt::NoModifier)
-            break;
-        cmdProceed->click();
-        return;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
+    // Find is both the default and the cancel button.
+    if (!PressDefaultButtons(this, event, cmdProceed, cmdProceed))
+        QWidget::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
