@@ -4,6 +4,7 @@
 // that machine noise falls on both; readings run in this process.
 #include "ProbeSupport.h"
 #include "ReadingDriver.h"
+#include "shell/ApplicationSetup.h"
 #include "shell/Program.h"
 #include "ui/MessageBox.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QSet>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -300,8 +300,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", own.filePath(QStringLiteral("config")).toUtf8());
 
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    kelt::SetUpApplication();
 
     const QDir here(QCoreApplication::applicationDirPath());
     const QString startupProbe = here.filePath(QStringLiteral("kelt_startup_probe"));

@@ -4,19 +4,18 @@
 //                  the program and prints "vmhwm <peak resident kB>".
 #include "ProbeSupport.h"
 #include "ReadingDriver.h"
+#include "shell/ApplicationSetup.h"
 #include "shell/Program.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <cstdlib>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    kelt::SetUpApplication();
     const bool reading = QCoreApplication::arguments().value(1) == QLatin1String("reading");
 
     // A box would wait for a person; the fresh settings ask nothing, but never hang on one.

@@ -18,11 +18,18 @@ namespace kelt::test {
 // A started program whose end is counted instead of ending the test process.
 struct ProgramFixture
 {
+    std::unique_ptr<MessageRecorder> messages;
+    std::unique_ptr<UrlRecorder> urls;
     std::unique_ptr<Program> program;
     int quits = 0;
 
+    // Messages are answered and links caught from before the program starts.
     void start()
     {
+        if (!messages)
+            messages = std::make_unique<MessageRecorder>();
+        if (!urls)
+            urls = std::make_unique<UrlRecorder>();
         program = std::make_unique<Program>();
         quits = 0;
         program->setQuitFunction([this] { ++quits; });
@@ -31,6 +38,13 @@ struct ProgramFixture
     }
 
     void stop() { program.reset(); }
+    // Ends the program and lets messages and links go back to the real desktop.
+    void finish()
+    {
+        program.reset();
+        urls.reset();
+        messages.reset();
+    }
 
     frmMain *main() { return program->mainWindow(); }
     frmDisplay *display()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ApplicationSetup.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -72,6 +72,18 @@ public:
     std::function<void(const MessageBox::Request &)> onShow;
 };
 
+// The query's fields in order, each value decoded as a server reads it.
+inline QList<QPair<QString, QString>> QueryFields(const QString &address)
+{
+    QList<QPair<QString, QString>> fields;
+    const QString query = QUrl(address, QUrl::StrictMode).query(QUrl::FullyEncoded);
+    for (const QString &pair : query.split(QLatin1Char('&'))) {
+        const auto eq = pair.indexOf(QLatin1Char('='));
+        fields.append({pair.left(eq), QUrl::fromPercentEncoding(pair.mid(eq + 1).toUtf8())});
+    }
+    return fields;
+}
+
 // Keeps the user's own settings and running copy out of reach of the tests.
 inline void PrepareEnvironment(QTemporaryDir &dir)
 {
@@ -94,8 +106,7 @@ inline void PrepareEnvironment(QTemporaryDir &dir)
         QTemporaryDir kelt_test_dir;                                                               \
         kelt::test::PrepareEnvironment(kelt_test_dir);                                             \
         QApplication app(argc, argv);                                                              \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                   \
-        QApplication::setQuitOnLastWindowClosed(false);                                            \
+        kelt::SetUpApplication();                                                                  \
         kelt::test::PrepareEnvironment(kelt_test_dir);                                             \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -13,8 +13,6 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
     ProgramFixture f;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<UrlRecorder> urls;
 
     // Every object a screen reader reaches from the window, by walking the tree.
     static void walk(QAccessibleInterface *iface, QList<QObject *> &reached)
@@ -49,19 +47,9 @@ class AccessibilityTest : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        messages = std::make_unique<MessageRecorder>();
-        urls = std::make_unique<UrlRecorder>();
-        f.start();
-    }
+    void init() { f.start(); }
 
-    void cleanup()
-    {
-        f.stop();
-        urls.reset();
-        messages.reset();
-    }
+    void cleanup() { f.finish(); }
 
     void birthDetailsWindow()
     {
@@ -93,8 +81,8 @@ private Q_SLOTS:
         auto *iface =
             QAccessible::queryAccessibleInterface(f.main()->findChild<QWidget *>("Label61"));
         iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(urls->opened.size(), 1);
-        QVERIFY(urls->opened.front().endsWith("page=home-page"));
+        QCOMPARE(f.urls->opened.size(), 1);
+        QVERIFY(f.urls->opened.front().endsWith("page=home-page"));
     }
 
     void aboutWindow()

@@ -15,8 +15,6 @@ class ExitWindowTest : public QObject
     Q_OBJECT
 
     ProgramFixture f;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<UrlRecorder> urls;
 
     QLineEdit *box(const char *name) { return f.child<QLineEdit>(f.nag(), name); }
     QPlainTextEdit *messageBox() { return f.child<QPlainTextEdit>(f.nag(), "txtMessage"); }
@@ -39,8 +37,6 @@ class ExitWindowTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        messages = std::make_unique<MessageRecorder>();
-        urls = std::make_unique<UrlRecorder>();
         f.start();
         f.main()->close();
         QTRY_VERIFY(f.nag() && f.nag()->isVisible());
@@ -49,9 +45,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        f.stop();
-        urls.reset();
-        messages.reset();
+        f.finish();
         ProgramRandom::setClockSeedSource({});
         QTRY_COMPARE(f.visibleWindows(), QStringList());
     }
@@ -108,16 +102,16 @@ private Q_SLOTS:
     void spaceIsRefusedInEmailBoxes()
     {
         for (const char *name : {"txtEmail", "txtFriendEmail"}) {
-            messages->shown.clear();
+            f.messages->shown.clear();
             typeInto(box(name), "a b");
             QCOMPARE(box(name)->text(), QString("ab"));
-            QCOMPARE(messages->texts(), QStringList{"Email Address Cannot Contain Space"});
-            QCOMPARE(messages->shown.front().icon, QMessageBox::Critical);
+            QCOMPARE(f.messages->texts(), QStringList{"Email Address Cannot Contain Space"});
+            QCOMPARE(f.messages->shown.front().icon, QMessageBox::Critical);
         }
-        messages->shown.clear();
+        f.messages->shown.clear();
         typeInto(box("txtFriendName"), "Jo Ann");
         QCOMPARE(box("txtFriendName")->text(), QString("Jo Ann"));
-        QVERIFY(messages->shown.empty());
+        QVERIFY(f.messages->shown.empty());
     }
 
     void refusalsInOrder_data()
@@ -179,10 +173,10 @@ private Q_SLOTS:
         fill("txtFriendName", friendName);
         fill("txtFriendEmail", friendEmail);
         submit();
-        QCOMPARE(messages->texts(), QStringList{message});
-        QCOMPARE(messages->shown.front().icon, QMessageBox::Critical);
-        QCOMPARE(messages->shown.front().title, QString("Kelt Descendant Astrology"));
-        QVERIFY(urls->opened.isEmpty());
+        QCOMPARE(f.messages->texts(), QStringList{message});
+        QCOMPARE(f.messages->shown.front().icon, QMessageBox::Critical);
+        QCOMPARE(f.messages->shown.front().title, QString("Kelt Descendant Astrology"));
+        QVERIFY(f.urls->opened.isEmpty());
         QVERIFY(f.nag()->isVisible());
     }
 
@@ -193,12 +187,12 @@ private Q_SLOTS:
         box("txtEmail")->setText("  a@b.com");
         box("txtFriendEmail")->setText("a@b.com  ");
         submit();
-        QCOMPARE(messages->texts(), QStringList{"Please Enter Distinct Email Addresses"});
-        messages->shown.clear();
+        QCOMPARE(f.messages->texts(), QStringList{"Please Enter Distinct Email Addresses"});
+        f.messages->shown.clear();
         box("txtFriendEmail")->setText("A@b.com");
         submit();
-        QVERIFY(messages->shown.empty());
-        QCOMPARE(urls->opened.size(), 1);
+        QVERIFY(f.messages->shown.empty());
+        QCOMPARE(f.urls->opened.size(), 1);
     }
 
     void emptiedMessageIsRefused()
@@ -212,7 +206,7 @@ private Q_SLOTS:
         QTest::keyClick(messageBox(), Qt::Key_Delete);
         f.child<QPushButton>(f.nag(), "cmdClose")->setFocus(Qt::TabFocusReason);
         submit();
-        QCOMPARE(messages->texts(), QStringList{"Please Enter Your Message"});
+        QCOMPARE(f.messages->texts(), QStringList{"Please Enter Your Message"});
     }
 
     void successfulReferral()
@@ -222,10 +216,10 @@ private Q_SLOTS:
         typeInto(box("txtFriendName"), "a=b");
         typeInto(box("txtFriendEmail"), "x&taf5=someone@else.com");
         submit();
-        QVERIFY(messages->shown.empty());
-        QCOMPARE(urls->opened.size(), 1);
-        QCOMPARE(urls->opened.front(), f.program->referral().ReferralAddress);
-        const QUrlQuery query(QUrl(urls->opened.front()).query(QUrl::FullyEncoded));
+        QVERIFY(f.messages->shown.empty());
+        QCOMPARE(f.urls->opened.size(), 1);
+        QCOMPARE(f.urls->opened.front(), f.program->referral().ReferralAddress);
+        const QUrlQuery query(QUrl(f.urls->opened.front()).query(QUrl::FullyEncoded));
         QCOMPARE(query.queryItems(QUrl::FullyDecoded).size(), 7);
         QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), QString("Tom & Jerry"));
         QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QString("Your Message\r\n"));
@@ -236,7 +230,7 @@ private Q_SLOTS:
         QVERIFY(f.nag()->isVisible());
         QCOMPARE(box("txtName")->text(), QString("Tom & Jerry"));
         submit();
-        QCOMPARE(urls->opened.size(), 2);
+        QCOMPARE(f.urls->opened.size(), 2);
         QCOMPARE(f.program->referral().FriendName, QString("a=b"));
     }
 
@@ -246,7 +240,7 @@ private Q_SLOTS:
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
         QVERIFY(!check->isChecked());
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
-        QCOMPARE(urls->opened,
+        QCOMPARE(f.urls->opened,
                  QStringList(2, "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/"
                                 "ssd.php?page=home-page"));
     }
@@ -254,9 +248,9 @@ private Q_SLOTS:
     void goToHomeLink()
     {
         QTest::mouseClick(f.child<QLabel>(f.nag(), "lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(urls->opened, QStringList{"http://www.sarvelsoftwares.com/"
-                                           "kelt-free-descendant-astrology/ssd.php?page="
-                                           "sarvelsoftwares"});
+        QCOMPARE(f.urls->opened, QStringList{"http://www.sarvelsoftwares.com/"
+                                             "kelt-free-descendant-astrology/ssd.php?page="
+                                             "sarvelsoftwares"});
         QVERIFY(f.nag()->isVisible());
     }
 

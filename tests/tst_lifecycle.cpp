@@ -17,8 +17,6 @@ class LifecycleTest : public QObject
     Q_OBJECT
 
     ProgramFixture f;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<UrlRecorder> urls;
 
     void makeReading()
     {
@@ -30,18 +28,11 @@ class LifecycleTest : public QObject
     static QString probe() { return QCoreApplication::applicationDirPath() + "/kelt_lockprobe"; }
 
 private Q_SLOTS:
-    void init()
-    {
-        messages = std::make_unique<MessageRecorder>();
-        urls = std::make_unique<UrlRecorder>();
-        f.start();
-    }
+    void init() { f.start(); }
 
     void cleanup()
     {
-        f.stop();
-        urls.reset();
-        messages.reset();
+        f.finish();
         QTRY_COMPARE(f.visibleWindows(), QStringList());
     }
 
@@ -163,8 +154,8 @@ private Q_SLOTS:
         int secondQuits = 0;
         second.setQuitFunction([&] { ++secondQuits; });
         QVERIFY(!second.StartProgram());
-        QCOMPARE(messages->texts(), QStringList{"Application is already running"});
-        QCOMPARE(messages->shown.front().icon, QMessageBox::Information);
+        QCOMPARE(f.messages->texts(), QStringList{"Application is already running"});
+        QCOMPARE(f.messages->shown.front().icon, QMessageBox::Information);
         QCOMPARE(secondQuits, 1);
         QVERIFY(!second.isMainLoaded());
         // The running copy keeps its window.

@@ -17,19 +17,6 @@ using namespace kelt::test;
 
 namespace {
 const QString Script = "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/ssd.php";
-
-// The query's fields in order, each value decoded as a server reads it.
-QList<QPair<QString, QString>> Fields(const QString &address)
-{
-    const QUrl url(address, QUrl::StrictMode);
-    QList<QPair<QString, QString>> fields;
-    for (const QString &pair : url.query(QUrl::FullyEncoded).split('&')) {
-        const auto eq = pair.indexOf('=');
-        const QString value = pair.mid(eq + 1);
-        fields.append({pair.left(eq), QUrl::fromPercentEncoding(value.toUtf8())});
-    }
-    return fields;
-}
 } // namespace
 
 class LinksTest : public QObject
@@ -91,7 +78,7 @@ private Q_SLOTS:
     {
         const QString hostile = "Tom & Jerry=x#y?z+%";
         const QString address = modRedirect::TrackedVisitAddress("a b", hostile, "a@b.c\r\n");
-        const auto fields = Fields(address);
+        const auto fields = QueryFields(address);
         QCOMPARE(fields.size(), 5);
         const QStringList names = {"page", "software_id", "system_id", "user_name", "user_email"};
         for (int i = 0; i < 5; ++i)
@@ -109,7 +96,7 @@ private Q_SLOTS:
         values.ReferralMessage = "Hi #1, 100% sure\r\nbye";
         values.FriendName = "Zoë Ærø";
         values.FriendEmail = "x&taf5=someone@else.com";
-        const auto fields = Fields(values.BuildReferralAddress());
+        const auto fields = QueryFields(values.BuildReferralAddress());
         const QStringList names = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
         QCOMPARE(fields.size(), names.size());
         for (int i = 0; i < names.size(); ++i)

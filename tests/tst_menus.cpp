@@ -23,8 +23,6 @@ class MenusTest : public QObject
     Q_OBJECT
 
     ProgramFixture f;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<UrlRecorder> urls;
 
     QWidget *window(const QString &which)
     {
@@ -70,18 +68,11 @@ class MenusTest : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        messages = std::make_unique<MessageRecorder>();
-        urls = std::make_unique<UrlRecorder>();
-        f.start();
-    }
+    void init() { f.start(); }
 
     void cleanup()
     {
-        f.stop();
-        urls.reset();
-        messages.reset();
+        f.finish();
         ProgramRandom::setClockSeedSource({});
         QTRY_COMPARE(f.visibleWindows(), QStringList());
     }
@@ -157,10 +148,10 @@ private Q_SLOTS:
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
         else
             item->trigger();
-        QCOMPARE(urls->opened.size(), 1);
-        QVERIFY(urls->opened.front().startsWith(Script + page));
+        QCOMPARE(f.urls->opened.size(), 1);
+        QVERIFY(f.urls->opened.front().startsWith(Script + page));
         if (page != "thankyou-for-using")
-            QCOMPARE(urls->opened.front(), Script + page);
+            QCOMPARE(f.urls->opened.front(), Script + page);
         QVERIFY(w->isVisible());
     }
 
@@ -189,7 +180,7 @@ private Q_SLOTS:
         l->raise();
         QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(urls->opened, QStringList(2, Script + page));
+        QCOMPARE(f.urls->opened, QStringList(2, Script + page));
         QVERIFY(w->isVisible());
     }
 
@@ -254,8 +245,8 @@ private Q_SLOTS:
         auto *more = about.findChild<QLabel *>("Label5");
         QTest::mouseClick(more, Qt::LeftButton);
         QTest::mouseClick(more, Qt::LeftButton);
-        QCOMPARE(urls->opened, (QStringList{Script + "home-page", Script + "fully-branded",
-                                            Script + "fully-branded"}));
+        QCOMPARE(f.urls->opened, (QStringList{Script + "home-page", Script + "fully-branded",
+                                              Script + "fully-branded"}));
         QVERIFY(about.isVisible());
     }
 

@@ -38,19 +38,6 @@ QString RandomText(QRandomGenerator &random)
     // A lone half of a surrogate pair cannot be typed; keep the text well-formed.
     return QString::fromUtf8(text.toUtf8());
 }
-
-// The query's fields in order, decoded as a server does.
-QList<QPair<QString, QString>> Fields(const QString &address)
-{
-    QList<QPair<QString, QString>> fields;
-    const QString query = QUrl(address, QUrl::StrictMode).query(QUrl::FullyEncoded);
-    for (const QString &pair : query.split('&')) {
-        const auto eq = pair.indexOf('=');
-        fields.append({pair.left(eq), QUrl::fromPercentEncoding(pair.mid(eq + 1).toUtf8())});
-    }
-    return fields;
-}
-
 } // namespace
 
 class PropertiesTest : public QObject
@@ -70,7 +57,7 @@ private Q_SLOTS:
             values.FriendEmail = RandomText(random);
             const QString address = values.BuildReferralAddress();
             QVERIFY(QUrl(address, QUrl::StrictMode).isValid());
-            const auto fields = Fields(address);
+            const auto fields = QueryFields(address);
             QCOMPARE(fields.size(), 7);
             const QStringList expected = {"kelsar-refer-a-friend", values.ReferrerName,
                                           values.ReferrerEmail,    values.ReferralMessage,
@@ -88,7 +75,7 @@ private Q_SLOTS:
             const QString id = RandomText(random);
             const QString name = RandomText(random);
             const QString email = RandomText(random);
-            const auto fields = Fields(modRedirect::TrackedVisitAddress(id, name, email));
+            const auto fields = QueryFields(modRedirect::TrackedVisitAddress(id, name, email));
             QCOMPARE(fields.size(), 5);
             QCOMPARE(fields[1].second, QString("Kelt-0241"));
             QCOMPARE(fields[2].second, id);

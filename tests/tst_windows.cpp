@@ -13,8 +13,6 @@ class WindowsTest : public QObject
     Q_OBJECT
 
     ProgramFixture f;
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<UrlRecorder> urls;
 
     QLineEdit *txtName() { return f.child<QLineEdit>(f.main(), "txtName"); }
     QComboBox *list(const char *name) { return f.child<QComboBox>(f.main(), name); }
@@ -39,17 +37,13 @@ class WindowsTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        messages = std::make_unique<MessageRecorder>();
-        urls = std::make_unique<UrlRecorder>();
         f.start();
         QApplication::setActiveWindow(f.main());
     }
 
     void cleanup()
     {
-        f.stop();
-        urls.reset();
-        messages.reset();
+        f.finish();
         QTRY_COMPARE(f.visibleWindows(), QStringList());
     }
 
@@ -96,7 +90,7 @@ private Q_SLOTS:
     {
         QTest::keyClicks(txtName(), "anne Marie");
         QCOMPARE(txtName()->text(), QString("ANNE MARIE"));
-        QVERIFY(messages->shown.empty());
+        QVERIFY(f.messages->shown.empty());
 
         for (const char *refused : {"1", "-", "."}) {
             QTest::keyClicks(txtName(), refused);
@@ -104,14 +98,14 @@ private Q_SLOTS:
         }
         QTest::sendKeyEvent(QTest::Click, txtName(), Qt::Key_Eacute, QString("é"), Qt::NoModifier);
         QCOMPARE(txtName()->text(), QString("ANNE MARIE"));
-        QCOMPARE(messages->texts(), QStringList(4, "Please Enter Only Alphabet !"));
-        for (const auto &m : messages->shown) {
+        QCOMPARE(f.messages->texts(), QStringList(4, "Please Enter Only Alphabet !"));
+        for (const auto &m : f.messages->shown) {
             QCOMPARE(m.icon, QMessageBox::Information);
             QCOMPARE(m.title, QString("Kelt Descendant Astrology"));
         }
         QTest::keyClick(txtName(), Qt::Key_Backspace);
         QCOMPARE(txtName()->text(), QString("ANNE MARI"));
-        QCOMPARE(messages->shown.size(), std::size_t(4));
+        QCOMPARE(f.messages->shown.size(), std::size_t(4));
     }
 
     void readingByEveryRoute_data()
@@ -144,7 +138,7 @@ private Q_SLOTS:
             f.main()->findChild<QAction *>("mnuFindZodiacRisingSign")->trigger();
         }
         checkResult("Taurus");
-        QVERIFY(messages->shown.empty());
+        QVERIFY(f.messages->shown.empty());
         QCOMPARE(f.visibleWindows(), QStringList{"frmDisplay"});
     }
 
@@ -194,9 +188,9 @@ private Q_SLOTS:
         f.enterDetails(name, day, month, year, "4am-6am");
         mainButton("cmdProceed")->setFocus();
         QTest::mouseClick(mainButton("cmdProceed"), Qt::LeftButton);
-        QCOMPARE(messages->texts(), QStringList{message});
-        QCOMPARE(int(messages->shown.front().icon), icon);
-        QCOMPARE(messages->shown.front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(f.messages->texts(), QStringList{message});
+        QCOMPARE(int(f.messages->shown.front().icon), icon);
+        QCOMPARE(f.messages->shown.front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
         QVERIFY(!f.display());
         QCOMPARE(f.program->readingState().SunSign, std::string());
@@ -223,7 +217,7 @@ private Q_SLOTS:
         // A refusal after a good reading changes nothing but the message.
         f.enterDetails("ann", "31", "April", "1985", "4am-6am");
         QTest::mouseClick(mainButton("cmdProceed"), Qt::LeftButton);
-        QCOMPARE(messages->texts(), QStringList{"Please Enter Correct Date Or Month !"});
+        QCOMPARE(f.messages->texts(), QStringList{"Please Enter Correct Date Or Month !"});
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
 
         f.enterDetails("ann", "21", "March", "1985", "6am-8am");
