@@ -1,5 +1,7 @@
 #include "links/Scramble.h"
 
+#include "links/AnsiCodePage.h"
+
 namespace kelt {
 
 namespace {
@@ -11,9 +13,9 @@ QString ScrambleText(const QString &text)
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        const int code = (c.unicode() > 255 ? '?' : c.unicode()) + Offset;
+        const int code = ansi::Encode(c) + Offset;
         if (code <= 255)
-            out.append(QChar(code));
+            out.append(ansi::Decode(static_cast<unsigned char>(code)));
     }
     return out;
 }
@@ -23,9 +25,9 @@ QString UnscrambleText(const QString &text)
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        const int code = (c.unicode() > 255 ? '?' : c.unicode()) - Offset;
+        const int code = ansi::Encode(c) - Offset;
         if (code >= 0)
-            out.append(QChar(code));
+            out.append(ansi::Decode(static_cast<unsigned char>(code)));
     }
     return out;
 }

@@ -1,14 +1,15 @@
 #include "shell/ApplicationSetup.h"
 
+#include "ui/ProgramStyle.h"
+
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace kelt {
 
 void SetUpApplication()
 {
     // The windows' coloured buttons and lists need a style that honours the palette.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ProgramStyle);
     // Only EndProgram ends the program, not the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 }

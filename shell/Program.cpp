@@ -116,7 +116,7 @@ void Program::exitFlow()
     // exit window back.
     if (m_ending)
         return;
-    Try([this] { nagWindow()->show(); });
+    Try([this] { nagWindow()->showInFront(); });
 }
 
 void Program::back()

@@ -8,6 +8,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/ScreenCentring.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -87,11 +88,13 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     look::SetTextColour(Check1, colour::CheckBlue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(TwRect(30, 2040, 7185, 555));
-    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    // A click, the space key and a screen reader's toggle all change the state.
+    connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(TwRect(6000, 2760, 1245, 375));
+    look::SetFace(cmdClose, colour::Peach);
     // Enter presses whichever button has the focus.
     cmdClose->setAutoDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
@@ -124,6 +127,7 @@ void frmNagScreen2::buildReferFrame()
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setFont(look::Verdana(8.25, true));
     cmdSubmit->setGeometry(TwRect(1920, 1080, 3375, 285));
+    look::SetFace(cmdSubmit, colour::Peach);
     cmdSubmit->setAutoDefault(true);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     txtEmail = MakeBox(Frame2, "txtEmail", Placeholder::Email, TwRect(3600, 360, 3375, 285));
@@ -197,9 +201,15 @@ void frmNagScreen2::Form_Load()
     Label2->setText(content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
     look::FitWrapped(Label2);
 
-    // Comes up on top of everything without taking the focus from anyone.
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    look::CentreOnScreen(this);
+    ScreenCentring::Centre(this);
+}
+
+void frmNagScreen2::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+    cmdClose->setFocus();
 }
 
 void frmNagScreen2::cmdClose_Click()

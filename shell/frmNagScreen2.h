@@ -24,6 +24,8 @@ public:
 
     // Captions, icon and the random support text; the window is then ready to show on top.
     void Form_Load();
+    // Shown by the exit flow: on top and active, with the focus on Exit.
+    void showInFront();
     // Index of the support text drawn at load.
     int supportTextIndex() const { return m_supportText; }
 

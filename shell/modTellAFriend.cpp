@@ -61,7 +61,7 @@ QString modTellAFriend::BuildReferralAddress() const
            EncodeQueryValue(ReferrerEmail) + QStringLiteral("&taf3=") +
            EncodeQueryValue(ReferralMessage) + QStringLiteral("&taf4=") +
            EncodeQueryValue(FriendName) + QStringLiteral("&taf5=") + EncodeQueryValue(FriendEmail) +
-           QStringLiteral("&taf6=") + site::ProductFolderAddress();
+           QStringLiteral("&taf6=") + EncodeQueryValue(site::ProductFolderAddress());
 }
 
 void modTellAFriend::SubmitReferral(QWidget *parent)

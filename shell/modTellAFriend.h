@@ -36,7 +36,7 @@ public:
                                                       const QString &friendEmail);
     // The first value still empty or at its placeholder gives its message.
     std::optional<QString> MissingValueMessage() const;
-    // Every typed value percent-encoded, so that none can break or add to the query.
+    // Every value percent-encoded, so that none can break or add to the query.
     QString BuildReferralAddress() const;
 
     // Checks the values, then builds the address, keeps it and opens it.

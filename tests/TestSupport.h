@@ -84,6 +84,17 @@ inline QList<QPair<QString, QString>> QueryFields(const QString &address)
     return fields;
 }
 
+// The character with this code in Windows-1252, written out here apart from the program's
+// own table; the five undefined codes stand for the control characters of that number.
+inline QChar Windows1252(int code)
+{
+    static const char16_t high[32] = {u'€', 0x81, u'‚', u'ƒ', u'„', u'…', u'†', u'‡',
+                                      u'ˆ', u'‰', u'Š', u'‹', u'Œ', 0x8D, u'Ž', 0x8F,
+                                      0x90, u'‘', u'’', u'“', u'”', u'•', u'–', u'—',
+                                      u'˜', u'™', u'š', u'›', u'œ', 0x9D, u'ž', u'Ÿ'};
+    return code >= 0x80 && code <= 0x9F ? QChar(high[code - 0x80]) : QChar(code);
+}
+
 // Keeps the user's own settings and running copy out of reach of the tests.
 inline void PrepareEnvironment(QTemporaryDir &dir)
 {

@@ -3,6 +3,7 @@
 #include "shell/ProgramRandom.h"
 #include "ui/Content.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QUrlQuery>
@@ -234,15 +235,38 @@ private Q_SLOTS:
         QCOMPARE(f.program->referral().FriendName, QString("a=b"));
     }
 
+    void checkBoxNeverStaysTicked_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click on the tick") << "tick";
+        QTest::newRow("click in the far corner") << "corner";
+        QTest::newRow("space key") << "space";
+        QTest::newRow("screen reader's toggle") << "toggle";
+    }
     void checkBoxNeverStaysTicked()
     {
+        QFETCH(QString, how);
         auto *check = f.child<QCheckBox>(f.nag(), "Check1");
-        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
-        QVERIFY(!check->isChecked());
-        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
-        QCOMPARE(f.urls->opened,
-                 QStringList(2, "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/"
-                                "ssd.php?page=home-page"));
+        for (int round = 1; round <= 2; ++round) {
+            if (how == "tick") {
+                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
+            } else if (how == "corner") {
+                // The hand pointer shows over the whole box, so all of it takes the click.
+                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(check->width() - 2, 2));
+            } else if (how == "space") {
+                check->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(check, Qt::Key_Space);
+            } else {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(check);
+                QVERIFY(iface->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::toggleAction()));
+                iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }
+            QVERIFY(!check->isChecked());
+            QCOMPARE(f.urls->opened,
+                     QStringList(round, "http://www.sarvelsoftwares.com/"
+                                        "kelt-free-descendant-astrology/ssd.php?page=home-page"));
+        }
     }
 
     void goToHomeLink()

@@ -57,6 +57,9 @@ private Q_SLOTS:
         QVERIFY(!f.program->isDisplayLoaded());
         QCOMPARE(f.quits, 0);
         QVERIFY(!f.program->hasEnded());
+        // In front and active with Exit focused, so that Enter and Alt+X work at once.
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f.nag()));
+        QCOMPARE(QApplication::focusWidget(), f.child<QPushButton>(f.nag(), "cmdClose"));
     }
 
     void closingResultWindow_data()

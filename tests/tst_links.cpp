@@ -108,21 +108,50 @@ private Q_SLOTS:
         QCOMPARE(fields[4].second, values.FriendName);
         QCOMPARE(fields[5].second, values.FriendEmail);
         QCOMPARE(fields[6].second, site::ProductFolderAddress());
+        // The product folder is encoded like every other value.
+        QVERIFY(values.BuildReferralAddress().endsWith(
+            "&taf6=http%3A%2F%2Fwww.sarvelsoftwares.com%2Fkelt-free-descendant-astrology%2F"));
     }
 
-    void scrambleRoundTrip()
+    void scrambleUsesWindows1252Codes_data()
     {
-        QCOMPARE(ScrambleText(""), QString());
-        QCOMPARE(ScrambleText("Duration").size(), 8);
-        QCOMPARE(ScrambleText("A").at(0).unicode(), char16_t(65 + 85));
-        QCOMPARE(UnscrambleText(ScrambleText("Duration")), QString("Duration"));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored");
+        // Worked out by hand from the Windows-1252 table: "D" is 68, plus 85 is 153, the
+        // trade mark sign; "u" is 117 + 85 = 202, "Ê"; and so on.
+        QTest::newRow("Duration") << "Duration" << QString::fromUtf16(u"\u2122ÊÇ¶É¾ÄÃ");
+        // "2" + 85 = 135 "‡", "0" + 85 = 133 "…", "-" + 85 = 130 "‚", "1" + 85 = 134 "†",
+        // "8" + 85 = 141, which the code page leaves undefined: U+008D.
+        QTest::newRow("date") << "2026-12-08" << QString::fromUtf16(u"‡…‡‹‚†‡‚…\u008D");
+        // "€" is 128 in the code page: 213 "Õ". "ÿ" (255) and "«" (171) would leave 0..255
+        // and are dropped. "Ā" is not in the page and counts as "?": 63 + 85 = 148 "”".
+        QTest::newRow("outside") << QString::fromUtf16(u"€ÿ\u0100«A")
+                                 << QString::fromUtf16(u"Õ”\u2013");
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void scrambleUsesWindows1252Codes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        QCOMPARE(ScrambleText(text), stored);
+    }
+
+    void unscrambleReadsWhatEarlierVersionsWrote()
+    {
+        QCOMPARE(UnscrambleText(QString::fromUtf16(u"\u2122ÊÇ¶É¾ÄÃ")), QString("Duration"));
+        QCOMPARE(UnscrambleText(QString::fromUtf16(u"‡…‡‹‚†‡‚…\u008D")), QString("2026-12-08"));
+        // "A" is 65, below 85: dropped. "–" is 150 in the code page: 150 - 85 = 65, "A".
+        QCOMPARE(UnscrambleText(QString::fromUtf16(u"A\u2013")), QString("A"));
+    }
+
+    void scrambleRoundTripsEveryCodeUpTo170()
+    {
         QString all;
         for (int c = 0; c <= 170; ++c)
-            all.append(QChar(c));
+            all.append(Windows1252(c));
+        QCOMPARE(all.size(), 171);
         QCOMPARE(UnscrambleText(ScrambleText(all)), all);
-        // Codes that would leave 0..255 are dropped, in both directions.
-        QCOMPARE(ScrambleText(QString(QChar(171)) + "A" + QChar(200)), QString(QChar(150)));
-        QCOMPARE(UnscrambleText(QString("A") + QChar(150)), QString("A"));
     }
 
     void reminderDecisions_data()

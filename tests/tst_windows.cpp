@@ -106,6 +106,15 @@ private Q_SLOTS:
         QTest::keyClick(txtName(), Qt::Key_Backspace);
         QCOMPARE(txtName()->text(), QString("ANNE MARI"));
         QCOMPARE(f.messages->shown.size(), std::size_t(4));
+
+        // X11 gives Delete and keypad Delete the text "\x7f"; neither is a typed character.
+        txtName()->setCursorPosition(0);
+        QTest::sendKeyEvent(QTest::Click, txtName(), Qt::Key_Delete, QString("\x7f"),
+                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, txtName(), Qt::Key_Delete, QString("\x7f"),
+                            Qt::KeypadModifier);
+        QCOMPARE(txtName()->text(), QString("NE MARI"));
+        QCOMPARE(f.messages->shown.size(), std::size_t(4));
     }
 
     void readingByEveryRoute_data()

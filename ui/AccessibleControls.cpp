@@ -2,9 +2,28 @@
 
 #include "ui/LinkLabel.h"
 
-#include <QComboBox>
-
 namespace kelt {
+
+namespace {
+
+// True when a visible sibling stacked above the widget hides all of it.
+bool IsCovered(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    if (!parent)
+        return false;
+    const QObjectList &siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(widget)) + 1; i < siblings.size();
+         ++i) {
+        const auto *above = qobject_cast<const QWidget *>(siblings.at(i));
+        if (above && !above->isWindow() && above->isVisible() &&
+            above->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 LinkLabelAccessible::LinkLabelAccessible(LinkLabel *label)
     : QAccessibleWidget(label, QAccessible::Link)
@@ -20,6 +39,14 @@ QString LinkLabelAccessible::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
+QAccessible::State LinkLabelAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    if (IsCovered(widget()))
+        state.invisible = true;
+    return state;
+}
+
 QStringList LinkLabelAccessible::actionNames() const
 {
     return {pressAction()};
@@ -31,46 +58,12 @@ void LinkLabelAccessible::doAction(const QString &actionName)
         Q_EMIT static_cast<LinkLabel *>(widget())->clicked();
 }
 
-NamedListAccessible::NamedListAccessible(QComboBox *list)
-    : QAccessibleWidget(list, QAccessible::ComboBox)
-{
-}
-
-QString NamedListAccessible::text(QAccessible::Text t) const
-{
-    const auto *list = static_cast<QComboBox *>(widget());
-    switch (t) {
-    case QAccessible::Name:
-        return list->accessibleName();
-    case QAccessible::Value:
-        return list->currentText();
-    default:
-        return QAccessibleWidget::text(t);
-    }
-}
-
-QStringList NamedListAccessible::actionNames() const
-{
-    return {showMenuAction(), pressAction()};
-}
-
-void NamedListAccessible::doAction(const QString &actionName)
-{
-    if (actionName == showMenuAction() || actionName == pressAction())
-        static_cast<QComboBox *>(widget())->showPopup();
-}
-
 namespace {
 
 QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
-    if (!object || !object->isWidgetType())
-        return nullptr;
-    if (className == QLatin1String("kelt::LinkLabel"))
+    if (className == QLatin1String("kelt::LinkLabel") && object && object->isWidgetType())
         return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
-    if (className == QLatin1String("QComboBox") &&
-        !static_cast<QComboBox *>(object)->accessibleName().isEmpty())
-        return new NamedListAccessible(static_cast<QComboBox *>(object));
     return nullptr;
 }
 

@@ -1,10 +1,8 @@
 #include "ui/Look.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QWidget>
 
 namespace kelt::look {
@@ -68,17 +66,6 @@ void MakeFixedWindow(QWidget *window)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     if (window->layout())
         window->layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void CentreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    window->adjustSize();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,

@@ -31,6 +31,7 @@ inline const QColor DarkRed{64, 0, 0};
 inline const QColor Blue{0, 0, 255};
 inline const QColor Magenta{255, 0, 255};
 inline const QColor White{255, 255, 255};
+inline const QColor Black{0, 0, 0};
 inline const QColor Teal{66, 174, 193};
 inline const QColor Navy{0, 0, 128};
 inline const QColor Yellow{255, 255, 0};
@@ -49,7 +50,6 @@ void SetFace(QWidget *widget, const QColor &face, const QColor &text = Qt::black
 
 // A fixed-size window with a close box but no minimise or maximise button.
 void MakeFixedWindow(QWidget *window);
-void CentreOnScreen(QWidget *window);
 
 // A named label in the given font and text colour.
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,

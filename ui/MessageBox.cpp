@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include "ui/Content.h"
+
 namespace kelt {
 
 namespace {
@@ -39,6 +41,7 @@ QMessageBox::StandardButton MessageBox::show(QWidget *parent, const Request &req
 
     QMessageBox box(request.icon, request.title, shown, request.buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setWindowIcon(content::ProgramIcon());
     box.setDefaultButton(request.defaultButton);
     box.exec();
     const auto *clicked = box.clickedButton();

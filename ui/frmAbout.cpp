@@ -7,6 +7,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/ScreenCentring.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -115,6 +116,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     for (QLabel *label : findChildren<QLabel *>())
         label->setFocusPolicy(Qt::NoFocus);
     cmdOK->setFocus();
+    // On the screen, not on the window that opened it.
+    ScreenCentring::Centre(this);
 }
 
 void frmAbout::cmdOK_Click()

@@ -6,6 +6,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/ScreenCentring.h"
 #include "ui/SiteMenu.h"
 
 #include <QCloseEvent>
@@ -24,10 +25,6 @@ using look::TwRect;
 namespace colour = look::colour;
 using look::MakeButton;
 using look::MakeLabel;
-
-namespace {
-
-} // namespace
 
 frmDisplay::frmDisplay(QWidget *parent) : QWidget(parent)
 {
@@ -67,7 +64,7 @@ frmDisplay::frmDisplay(QWidget *parent) : QWidget(parent)
 
     setTabOrder(cmdBack, cmdExit);
     cmdBack->setFocus();
-    look::CentreOnScreen(this);
+    ScreenCentring::Centre(this);
 }
 
 void frmDisplay::buildMenus()
@@ -116,13 +113,19 @@ void frmDisplay::buildResult()
     lblMoreAboutSign->setWordWrap(true);
     lblMoreAboutSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // The captions label the result fields for a screen reader.
+    label18->setBuddy(lblYourDescendantSign);
+    label2->setBuddy(lblMoreAboutSign);
+
     picSign = new QLabel(Frame1);
     picSign->setObjectName(QStringLiteral("picSign"));
-    picSign->setAccessibleName(QStringLiteral("Sign picture"));
     picSign->setFrameShape(QFrame::Box);
+    picSign->setFrameShadow(QFrame::Plain);
     picSign->setLineWidth(1);
     picSign->setAlignment(Qt::AlignCenter);
     look::SetBackground(picSign, colour::White);
+    // A plain box draws its line in the text colour, which would be the frame caption's blue.
+    look::SetTextColour(picSign, colour::Black);
     picSign->setGeometry(TwRect(7200, 600, 3030, 3030));
 
     for (QLabel *label : Frame1->findChildren<QLabel *>())
@@ -153,7 +156,10 @@ void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QS
     lblYourDescendantSign->setText(sign);
     lblYourDescendantSign->adjustSize();
     picSign->setPixmap(picture);
-    picSign->setAccessibleDescription(sign);
+    picSign->setAccessibleName(sign);
+    picSign->setAccessibleDescription(
+        QStringLiteral("The figure of %1 in a round gold-rimmed medallion on a dark red ground")
+            .arg(sign));
     // The box fits the picture and its one-pixel border.
     if (!picture.isNull())
         picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));

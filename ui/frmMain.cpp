@@ -2,12 +2,12 @@
 
 #include "reading/modRisingSign.h"
 #include "ui/AccessKeys.h"
-#include "ui/AccessibleControls.h"
 #include "ui/Content.h"
 #include "ui/DefaultKeys.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MessageBox.h"
+#include "ui/ScreenCentring.h"
 #include "ui/SiteMenu.h"
 
 #include <QCloseEvent>
@@ -103,7 +103,7 @@ frmMain::frmMain(ReadingState &state, QWidget *parent) : QWidget(parent), m_stat
 
     Form_Load();
     txtName->setFocus();
-    look::CentreOnScreen(this);
+    ScreenCentring::Centre(this);
 }
 
 void frmMain::buildMenus()
@@ -159,11 +159,12 @@ void frmMain::buildBody()
 
     const QFont caption = look::Verdana(8.25, true);
     const QFont heading = look::Verdana(8.25, false, true);
-    MakeAutoLabel(Frame3, "Label1", "Name:-", caption, colour::Brown, 960, 360);
-    MakeAutoLabel(Frame3, "Label7", "Time Of Birth:-", caption, colour::Brown, 960, 915);
-    MakeAutoLabel(Frame3, "Label4", "Date", heading, colour::Brown, 2640, 1320);
-    MakeAutoLabel(Frame3, "Label5", "Month", heading, colour::Brown, 3840, 1320);
-    MakeAutoLabel(Frame3, "Label6", "Year", heading, colour::Brown, 5400, 1320);
+    QLabel *label1 = MakeAutoLabel(Frame3, "Label1", "Name:-", caption, colour::Brown, 960, 360);
+    QLabel *label7 =
+        MakeAutoLabel(Frame3, "Label7", "Time Of Birth:-", caption, colour::Brown, 960, 915);
+    QLabel *label4 = MakeAutoLabel(Frame3, "Label4", "Date", heading, colour::Brown, 2640, 1320);
+    QLabel *label5 = MakeAutoLabel(Frame3, "Label5", "Month", heading, colour::Brown, 3840, 1320);
+    QLabel *label6 = MakeAutoLabel(Frame3, "Label6", "Year", heading, colour::Brown, 5400, 1320);
     MakeAutoLabel(Frame3, "Label3", "Date Of Birth:-", caption, colour::Brown, 960, 1680);
 
     txtName = new QLineEdit(Frame3);
@@ -180,8 +181,13 @@ void frmMain::buildBody()
     cmbMonth = MakeList(Frame3, "cmbMonth", TwRect(3360, 1560, 1575, 330));
     cmbYear = MakeList(Frame3, "cmbYear", TwRect(5040, 1560, 1095, 330));
 
-    // What a screen reader says for the boxes, whose captions are separate labels.
-    InstallAccessibleControls();
+    // A screen reader hears each list's caption as its label and the chosen entry as its
+    // name, the way Qt presents lists on Linux; Windows readers take these names.
+    label1->setBuddy(txtName);
+    label7->setBuddy(cmbTime);
+    label4->setBuddy(cmbDate);
+    label5->setBuddy(cmbMonth);
+    label6->setBuddy(cmbYear);
     txtName->setAccessibleName(QStringLiteral("Name"));
     cmbDate->setAccessibleName(QStringLiteral("Day of birth"));
     cmbMonth->setAccessibleName(QStringLiteral("Month of birth"));
@@ -260,9 +266,10 @@ bool frmMain::txtName_KeyPress(QKeyEvent *event)
     // Alt+letter is an access key, never a typed letter.
     if (event->modifiers().testFlag(Qt::AltModifier))
         return !text.isEmpty();
-    // Keys that type nothing, focus keys and Escape are not typed characters.
+    // Keys that type nothing, focus keys, Escape and Delete are not typed characters, though
+    // X11 gives Delete the text "\x7f".
     if (text.isEmpty() || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
-        event->key() == Qt::Key_Escape)
+        event->key() == Qt::Key_Escape || event->key() == Qt::Key_Delete)
         return false;
 
     const char16_t k = text.at(0).unicode();

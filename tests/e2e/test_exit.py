@@ -1,0 +1,147 @@
+"""The way out: every route to the exit window, its check box and refer-a-friend."""
+
+import urllib.parse
+
+import a11y
+from base import ProgramTest
+from desktop import Desktop
+from session import CAPTION
+
+SCRIPT = "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/ssd.php"
+FOLDER = "http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/"
+
+
+class ExitTest(ProgramTest):
+    def make_reading(self, run):
+        a11y.find(run.window(), "text", "Name")
+        self.x.type("x")
+        self.x.key("Return")
+        return run.window_with("push button", "Back")
+
+    def exit_window(self, run):
+        return run.window_with("push button", "Refer A Friend Now")
+
+    def exit_x_window(self, run):
+        windows = self.x.windows(run.process.pid, CAPTION)
+        self.assertEqual(len(windows), 1, "only the exit window shows")
+        return windows[0]
+
+    def assert_in_front(self, run, nag):
+        """On top, active and with the focus on Exit, so that keys reach it at once."""
+        exit_button = a11y.find(nag, "push button", "Exit")
+        a11y.wait_for(lambda: "focused" in a11y.states(exit_button), 10, "Exit's focus")
+        self.assertIn("active", a11y.states(nag))
+        window = a11y.wait_for(lambda: self.x.windows(run.process.pid, CAPTION), 10,
+                               "the exit window on screen")[0]
+        a11y.wait_for(lambda: self.x.focused_window() == window, 10,
+                      "the exit window to take the keyboard")
+        return window
+
+    def test_every_route_ends_in_the_exit_window(self):
+        endings = ["Return", "alt+x", "alt+F4"]
+        routes = [("birth details", ["alt+e"]), ("birth details", ["alt+f", "x"]),
+                  ("birth details", ["alt+F4"]), ("result", ["Escape"]),
+                  ("result", ["alt+e"]), ("result", ["alt+f", "x"]), ("result", ["alt+F4"])]
+        for i, (window, keys) in enumerate(routes):
+            ending = endings[i % len(endings)]
+            with self.subTest(window=window, keys=keys, ending=ending):
+                run = self.start(self.new_folders())
+                if window == "result":
+                    self.make_reading(run)
+                self.x.key(*keys)
+                nag = self.exit_window(run)
+                x_window = self.assert_in_front(run, nag)
+                self.assertIn("_NET_WM_STATE_ABOVE", self.x.state(x_window))
+                self.assertEqual(len(run.windows()), 1, "the exit window is the only one")
+                self.x.key(ending)
+                self.assertEqual(run.wait_exit(), 0)
+
+    def test_check_box_never_stays_ticked_and_opens_the_forum_once_each_time(self):
+        run = self.start()
+        self.x.key("alt+e")
+        nag = self.exit_window(run)
+        self.assert_in_front(run, nag)
+        check = a11y.find(nag, "check box")
+        home = SCRIPT + "?page=home-page"
+        # The box is 479 x 37 pixels at (2, 136) in the window; all of it takes clicks, and
+        # a screen reader is told so.
+        left, top, _, _ = self.x.client(self.exit_x_window(run))
+        self.assertEqual(a11y.extents(check), (left + 2, top + 136, 479, 37))
+        # The far corner of the box, away from its caption: the hand pointer shows there too.
+        self.x.click(left + 2 + 479 - 3, top + 136 + 2)
+        a11y.wait_for(lambda: self.folders.opened() == [home], 10, "the click to open the forum")
+        self.assertNotIn("checked", a11y.states(check))
+
+        self.x.key("space")
+        a11y.wait_for(lambda: self.folders.opened() == [home] * 2, 10, "space to open it")
+        self.assertNotIn("checked", a11y.states(check))
+
+        a11y.press(check, "toggle")
+        a11y.wait_for(lambda: self.folders.opened() == [home] * 3, 10, "Toggle to open it")
+        self.assertNotIn("checked", a11y.states(check))
+
+    def test_referral_values_reach_the_site_whole(self):
+        values = {
+            "taf1": "Tom & Jerry=1 #2?3+4% done",
+            "taf2": "me+a&b=c@x.org",
+            "taf3": "Hi #1, 100% sure & free=yes",
+            "taf4": "Zoe O'Hara %41",
+            "taf5": "x&taf5=evil@y.com",
+        }
+        run = self.start()
+        self.x.key("alt+e")
+        nag = self.exit_window(run)
+        self.assert_in_front(run, nag)
+        # Tab order: Exit, the check box, your name, the button, your e-mail, your friend's
+        # e-mail, your friend's name, and the message box below the frame's edge.
+        self.x.key("Tab", "Tab")
+        self.x.type(values["taf1"])
+        self.x.key("Tab", "Tab")
+        self.x.type(values["taf2"])
+        self.x.key("Tab")
+        self.x.type(values["taf5"])
+        self.x.key("Tab")
+        self.x.type(values["taf4"])
+        self.x.key("Tab", "ctrl+a")
+        self.x.type(values["taf3"])
+        message = a11y.find(nag, "text", "Your message", only_showing=False)
+        a11y.wait_for(lambda: a11y.text(message) == values["taf3"], 10, "the typed message")
+        self.x.key("alt+n")
+        address = a11y.wait_for(self.folders.opened, 10, "the referral to be opened")
+        self.assertEqual(len(address), 1, address)
+        self.assertEqual(run.windows("Kelt Descendant Astrology"), [], "a message box showed")
+
+        parts = urllib.parse.urlsplit(address[0])
+        self.assertEqual(parts.scheme + "://" + parts.netloc + parts.path, SCRIPT)
+        fields = urllib.parse.parse_qsl(parts.query, keep_blank_values=True,
+                                        strict_parsing=True)
+        self.assertEqual([k for k, _ in fields],
+                         ["page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"])
+        got = dict(fields)
+        self.assertEqual(got["page"], "kelsar-refer-a-friend")
+        for key, typed in values.items():
+            self.assertEqual(got[key], typed, key)
+        self.assertEqual(got["taf6"], FOLDER)
+        self.assertTrue(parts.query.endswith("&taf6=" + urllib.parse.quote(FOLDER, safe="")),
+                        parts.query)
+
+
+class ExitWithoutWindowManagerTest(ProgramTest):
+    def test_exit_window_takes_the_keyboard_with_no_window_manager(self):
+        bare = Desktop(window_manager=False).start()
+        self.addCleanup(bare.stop)
+        from xwin import X
+        x = X(bare.display)
+        run = self.start(desktop=bare)
+        main = x.windows(run.process.pid, CAPTION)
+        self.assertEqual(len(main), 1)
+        a11y.wait_for(lambda: x.focused_window() == main[0], 10, "the first window's focus")
+        x.key("alt+e")
+        nag = run.window_with("push button", "Refer A Friend Now")
+        exit_button = a11y.find(nag, "push button", "Exit")
+        a11y.wait_for(lambda: "focused" in a11y.states(exit_button), 10, "Exit's focus")
+        window = a11y.wait_for(lambda: x.windows(run.process.pid, CAPTION), 10,
+                               "the exit window on screen")[0]
+        a11y.wait_for(lambda: x.focused_window() == window, 10, "the exit window's keyboard")
+        x.key("Return")
+        self.assertEqual(run.wait_exit(), 0)
