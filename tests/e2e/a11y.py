@@ -34,14 +34,14 @@ def application(pid, timeout=15):
 _CLOSED = {"combo box", "menu bar", "menu", "popup menu"}
 
 
-def walk(node, top=True):
-    """The node and every node below it, depth first."""
+def walk(node, top=True, deep=False):
+    """The node and every node below it, depth first; deep also enters lists and menus."""
     yield node
-    if not top and role(node) in _CLOSED:
+    if not top and not deep and role(node) in _CLOSED:
         return
     for child in node:
         if child is not None:
-            yield from walk(child, False)
+            yield from walk(child, False, deep)
 
 
 def states(node):
@@ -73,10 +73,10 @@ def extents(node):
     return box.x, box.y, box.width, box.height
 
 
-def find_all(root, role_name=None, name=None, predicate=None, only_showing=True):
+def find_all(root, role_name=None, name=None, predicate=None, only_showing=True, deep=False):
     root.clear_cache()
     found = []
-    for node in walk(root):
+    for node in walk(root, deep=deep):
         try:
             if role_name is not None and role(node) != role_name:
                 continue
@@ -92,11 +92,12 @@ def find_all(root, role_name=None, name=None, predicate=None, only_showing=True)
     return found
 
 
-def find(root, role_name=None, name=None, predicate=None, timeout=15, only_showing=True):
+def find(root, role_name=None, name=None, predicate=None, timeout=15, only_showing=True,
+         deep=False):
     """Waits for a node that matches and returns the first."""
     what = "a %s named %r" % (role_name or "node", name)
-    return wait_for(lambda: next(iter(find_all(root, role_name, name, predicate,
-                                               only_showing)), None), timeout, what)
+    return wait_for(lambda: next(iter(find_all(root, role_name, name, predicate, only_showing,
+                                               deep)), None), timeout, what)
 
 
 def press(node, action_name):
