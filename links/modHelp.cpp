@@ -8,9 +8,17 @@
 
 namespace kelt::modHelp {
 
+namespace {
+void Silent(QtMsgType, const QMessageLogContext &, const QString &) {}
+} // namespace
+
 void OpenInBrowser(const QString &address)
 {
+    // When no browser starts, Qt reports it with the whole address, typed e-mail addresses
+    // and all; the program logs nothing, and least of all those.
+    const QtMessageHandler previous = qInstallMessageHandler(&Silent);
     QDesktopServices::openUrl(QUrl(address));
+    qInstallMessageHandler(previous);
 }
 
 void OpenSitePage(const QString &pageKey)

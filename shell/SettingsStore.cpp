@@ -1,10 +1,14 @@
 #include "shell/SettingsStore.h"
 
 #include "links/Scramble.h"
+#include "shell/LockFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -13,6 +17,34 @@ namespace kelt {
 namespace {
 
 constexpr char Section[] = "Settings";
+// The store holds one short value; a file far larger than that is damage, not settings.
+constexpr qint64 LargestFile = 1024 * 1024;
+// How long a save waits for another copy that is saving at the same moment.
+constexpr int SaveWaitMs = 1000;
+
+QString ScrambledKey(const QString &key)
+{
+    return QLatin1String(Section) + QLatin1Char('/') + ScrambleText(key);
+}
+
+#ifndef Q_OS_WIN
+// Where Qt keeps an INI file of this organisation and application for the user.
+QString IniPath(const QString &applicationName)
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("SarvelSoftwares/") + applicationName + QStringLiteral(".ini"));
+}
+
+// True when QSettings may open the file without hanging or reading something huge: absent,
+// or a plain file of a sane size. A FIFO, a directory or a device at its place is not.
+bool SafeToOpen(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return !info.isSymLink();
+    return info.isFile() && info.size() <= LargestFile;
+}
+#endif
 
 std::unique_ptr<QSettings> Open(const QString &applicationName)
 {
@@ -22,14 +54,28 @@ std::unique_ptr<QSettings> Open(const QString &applicationName)
                                        QStringLiteral("VB and VBA Program Settings"),
                                        applicationName);
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("SarvelSoftwares"), applicationName);
+    const QString path = IniPath(applicationName);
+    if (!SafeToOpen(path))
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 #endif
 }
 
-QString ScrambledKey(const QString &key)
+// QSettings waits without end for its own lock beside the file; a lock left by a killed
+// copy (or anything else at that path) is cleared here first, and a live one waited for
+// only a while.
+bool MaySave(const QSettings &settings)
 {
-    return QLatin1String(Section) + QLatin1Char('/') + ScrambleText(key);
+#ifdef Q_OS_WIN
+    Q_UNUSED(settings);
+    return true;
+#else
+    QLockFile lock(settings.fileName() + QStringLiteral(".lock"));
+    if (TakeLock(lock, SaveWaitMs) != LockOutcome::Acquired)
+        return false;
+    lock.unlock();
+    return true;
+#endif
 }
 
 } // namespace
@@ -39,6 +85,8 @@ SettingsStore::SettingsStore(const QString &applicationName) : m_applicationName
 QString SettingsStore::GetSetting(const QString &key) const
 {
     const auto settings = Open(m_applicationName);
+    if (!settings)
+        return {};
     const QVariant value = settings->value(ScrambledKey(key));
     return value.canConvert<QString>() ? UnscrambleText(value.toString()) : QString();
 }
@@ -46,7 +94,7 @@ QString SettingsStore::GetSetting(const QString &key) const
 bool SettingsStore::SaveSetting(const QString &key, const QString &value)
 {
     const auto settings = Open(m_applicationName);
-    if (!settings->isWritable())
+    if (!settings || !settings->isWritable() || !MaySave(*settings))
         return false;
     settings->setValue(ScrambledKey(key), ScrambleText(value));
     settings->sync();

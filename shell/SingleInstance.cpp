@@ -1,34 +1,57 @@
 #include "shell/SingleInstance.h"
 
+#include "shell/LockFiles.h"
+
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
 
 namespace kelt {
 
-SingleInstance::SingleInstance(const QString &name)
-    : m_path(QDir(lockDirectory()).filePath(name + QStringLiteral(".lock")))
-{
-}
+SingleInstance::SingleInstance(const QString &name) : m_name(name) {}
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::lockDirectory()
+QStringList SingleInstance::lockDirectories()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    return dir;
+    // Never the shared temporary folder, where another user's file could refuse this one.
+    QStringList folders;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (MakePrivateFolder(runtime))
+        folders << runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty()) {
+        const QString own = QDir(cache).filePath(QStringLiteral("SarvelSoftwares"));
+        if (MakePrivateFolder(own))
+            folders << own;
+    }
+    return folders;
 }
 
 bool SingleInstance::tryAcquire()
 {
     if (m_lock && m_lock->isLocked())
         return true;
-    m_lock = std::make_unique<QLockFile>(m_path);
-    // A lock whose owner has died is taken over at once rather than refusing the start.
-    m_lock->setStaleLockTime(0);
-    return m_lock->tryLock(0);
+    m_lock.reset();
+    for (const QString &folder : lockDirectories()) {
+        auto lock =
+            std::make_unique<QLockFile>(QDir(folder).filePath(m_name + QStringLiteral(".lock")));
+        switch (TakeLock(*lock, 0)) {
+        case LockOutcome::Acquired:
+            m_lock = std::move(lock);
+            return true;
+        case LockOutcome::HeldByLiveCopy:
+            return false;
+        case LockOutcome::CannotCreate:
+            break;
+        }
+    }
+    return true;
+}
+
+QString SingleInstance::lockFilePath() const
+{
+    return m_lock ? m_lock->fileName() : QString();
 }
 
 } // namespace kelt

@@ -8,21 +8,25 @@ class QLockFile;
 
 namespace kelt {
 
-// One running copy per user, decided before any window shows.
+// One running copy per user, decided before any window shows. The lock lives in a folder
+// of this user's own: the runtime folder, or else a private folder in the user's cache.
 class SingleInstance
 {
 public:
     explicit SingleInstance(const QString &name);
     ~SingleInstance();
 
-    // True when this copy may run; the lock is held until this object goes.
+    // False only when another live copy of this user holds the lock. Where no lock can be
+    // made at all, this copy runs unguarded: better than not running.
     bool tryAcquire();
 
-    QString lockFilePath() const { return m_path; }
-    static QString lockDirectory();
+    // The lock file in use, or empty when this copy runs unguarded or has not tried yet.
+    QString lockFilePath() const;
+    // Where the lock may live, most preferred first.
+    static QStringList lockDirectories();
 
 private:
-    QString m_path;
+    QString m_name;
     std::unique_ptr<QLockFile> m_lock;
 };
 

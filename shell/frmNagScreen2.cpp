@@ -10,6 +10,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ScreenCentring.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -18,6 +19,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace kelt {
 
@@ -152,10 +157,61 @@ void frmNagScreen2::buildReferFrame()
     txtFriendEmail->setAccessibleName(QStringLiteral("Friend's e-mail address"));
     txtMessage->setAccessibleName(QStringLiteral("Your message"));
 
-    for (QWidget *box : {static_cast<QWidget *>(txtName), static_cast<QWidget *>(txtEmail),
-                         static_cast<QWidget *>(txtFriendEmail),
-                         static_cast<QWidget *>(txtFriendName), static_cast<QWidget *>(txtMessage)})
+    for (QWidget *box : formBoxes()) {
         box->installEventFilter(this);
+        m_accepted.insert(box, rawText(box));
+    }
+    // The boxes take as much as an address can carry, and stop there.
+    for (QLineEdit *line : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
+        line->setMaxLength(static_cast<int>(MaxAddressLength));
+        connect(line, &QLineEdit::textChanged, this, [this, line] { keepAddressInBounds(line); });
+    }
+    connect(txtMessage, &QPlainTextEdit::textChanged, this,
+            [this] { keepAddressInBounds(txtMessage); });
+}
+
+QList<QWidget *> frmNagScreen2::formBoxes() const
+{
+    return {txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail};
+}
+
+void frmNagScreen2::keepAddressInBounds(QWidget *box)
+{
+    if (m_fitting)
+        return;
+    const QString after = rawText(box);
+    const auto addressWith = [this, box](const QString &text) {
+        QStringList typed;
+        for (QWidget *b : formBoxes())
+            typed << (b == box ? sentText(b, text) : boxText(b));
+        return modTellAFriend::AddressLength(typed);
+    };
+    const QString kept = modTellAFriend::FitEdit(m_accepted.value(box), after, addressWith);
+    if (kept != after) {
+        const qsizetype fromEnd = after.size() - cursorPosition(box);
+        m_fitting = true;
+        if (box == txtMessage) {
+            txtMessage->setPlainText(kept);
+            QTextCursor cursor = txtMessage->textCursor();
+            cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, kept.size() - fromEnd)));
+            txtMessage->setTextCursor(cursor);
+        } else {
+            auto *line = static_cast<QLineEdit *>(box);
+            line->setText(kept);
+            line->setCursorPosition(
+                static_cast<int>(std::max<qsizetype>(0, kept.size() - fromEnd)));
+        }
+        m_fitting = false;
+        QApplication::beep();
+    }
+    m_accepted.insert(box, kept);
+}
+
+qsizetype frmNagScreen2::cursorPosition(QWidget *box) const
+{
+    if (box == txtMessage)
+        return txtMessage->textCursor().position();
+    return static_cast<QLineEdit *>(box)->cursorPosition();
 }
 
 void frmNagScreen2::buildDownloadFrame()
@@ -247,11 +303,26 @@ void frmNagScreen2::cmdSubmit_Click()
     m_referral.SubmitReferral(this);
 }
 
+QString frmNagScreen2::rawText(QWidget *box) const
+{
+    // The message's own characters, no-break spaces and line separators included; only its
+    // paragraph breaks stand as U+2029.
+    if (box == txtMessage)
+        return txtMessage->document()->toRawText();
+    return static_cast<QLineEdit *>(box)->text();
+}
+
+QString frmNagScreen2::sentText(QWidget *box, const QString &raw) const
+{
+    // A line break typed in the message goes out as a carriage return and line feed.
+    if (box == txtMessage)
+        return QString(raw).replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return raw;
+}
+
 QString frmNagScreen2::boxText(QWidget *box) const
 {
-    if (box == txtMessage)
-        return txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return static_cast<QLineEdit *>(box)->text();
+    return sentText(box, rawText(box));
 }
 
 void frmNagScreen2::setBoxText(QWidget *box, const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QCheckBox;
@@ -49,12 +50,21 @@ private:
     void clearPlaceholder(QWidget *box);
     void restorePlaceholder(QWidget *box);
     bool refuseSpace(QWidget *box, QKeyEvent *event);
+    QList<QWidget *> formBoxes() const;
+    void keepAddressInBounds(QWidget *box);
+    qsizetype cursorPosition(QWidget *box) const;
+    QString rawText(QWidget *box) const;
+    QString sentText(QWidget *box, const QString &raw) const;
+    // The box's text as it is sent.
     QString boxText(QWidget *box) const;
     void setBoxText(QWidget *box, const QString &text);
     QString placeholderOf(QWidget *box) const;
 
     modTellAFriend &m_referral;
     int m_supportText = -1;
+    // Each box's text as last let through; an edit beyond the address's limit is cut.
+    QHash<QWidget *, QString> m_accepted;
+    bool m_fitting = false;
 
     QLabel *picNagscreen2Icon = nullptr;
     QLabel *lblNagScreen2Caption = nullptr;

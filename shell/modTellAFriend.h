@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -15,6 +17,15 @@ inline constexpr char Message[] = "Your Message";
 inline constexpr char FriendName[] = "Friend's Name";
 inline constexpr char FriendEmail[] = "Friend's Email Address";
 } // namespace Placeholder
+
+// The longest refer-a-friend address the program hands to the desktop. Linux passes it to
+// the browser as one argument, which takes at most 131,071 bytes; room is left for the
+// launchers in between. Windows passes a command line of at most 32,767 characters.
+#ifdef Q_OS_WIN
+inline constexpr qsizetype MaxAddressLength = 30000;
+#else
+inline constexpr qsizetype MaxAddressLength = 100000;
+#endif
 
 // Leading and trailing spaces only; tabs and line breaks stay.
 QString TrimSpaces(const QString &text);
@@ -38,6 +49,14 @@ public:
     std::optional<QString> MissingValueMessage() const;
     // Every value percent-encoded, so that none can break or add to the query.
     QString BuildReferralAddress() const;
+
+    // The length of the address for these values, given as typed in the order name,
+    // e-mail, message, friend's name, friend's e-mail.
+    static qsizetype AddressLength(const QStringList &typed);
+    // What a box keeps of an edit from before to after: all of it when addressWith(after)
+    // stays within MaxAddressLength, else the edit's inserted text cut where it would not.
+    static QString FitEdit(const QString &before, const QString &after,
+                           const std::function<qsizetype(const QString &)> &addressWith);
 
     // Checks the values, then builds the address, keeps it and opens it.
     void SubmitReferral(QWidget *parent);

@@ -95,12 +95,13 @@ inline QChar Windows1252(int code)
     return code >= 0x80 && code <= 0x9F ? QChar(high[code - 0x80]) : QChar(code);
 }
 
-// Keeps the user's own settings and running copy out of reach of the tests.
+// Keeps the user's own settings, cache and running copy out of reach of the tests.
 inline void PrepareEnvironment(QTemporaryDir &dir)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("runtime")).toUtf8());
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")).toUtf8());
     QDir().mkpath(dir.filePath(QStringLiteral("runtime")));
     QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

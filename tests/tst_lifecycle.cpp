@@ -177,7 +177,8 @@ private Q_SLOTS:
         QVERIFY(!busy.tryAcquire());
         holder.kill(); // a crash: the lock file stays behind
         QVERIFY(holder.waitForFinished(10000));
-        QVERIFY(QFile::exists(busy.lockFilePath()));
+        const QString left = SingleInstance::lockDirectories().value(0) + "/" + name + ".lock";
+        QVERIFY(QFile::exists(left));
         SingleInstance next(name);
         QVERIFY(next.tryAcquire());
         f.start();
@@ -227,13 +228,13 @@ private Q_SLOTS:
         QFile file(blocker);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker + "/config");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + "/config"));
         QVERIFY(!SettingsStore("KeltReadOnly").SaveSetting("Duration", "x"));
         QCOMPARE(SettingsStore("KeltReadOnly").GetSetting("Duration"), QString());
         f.start();
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                           qEnvironmentVariable("XDG_CONFIG_HOME"));
+        qputenv("XDG_CONFIG_HOME", config);
     }
 };
 

@@ -53,6 +53,7 @@ class Folders:
         self.root = self._dir.name
         self.config = os.path.join(self.root, "config")
         self.runtime = os.path.join(self.root, "runtime")
+        self.cache = os.path.join(self.root, "cache")
         self.bin = os.path.join(self.root, "bin")
         self.opened_log = os.path.join(self.root, "opened.log")
         for path in (self.config, self.runtime, self.bin):
@@ -113,14 +114,16 @@ class ProgramRun:
             "QT_QPA_PLATFORM": "xcb",
             "XDG_CONFIG_HOME": self.folders.config,
             "XDG_RUNTIME_DIR": self.folders.runtime,
+            "XDG_CACHE_HOME": self.folders.cache,
             "PATH": self.folders.bin + os.pathsep + env.get("PATH", "/usr/bin:/bin"),
             "KELT_E2E_OPENED": self.folders.opened_log,
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
         })
         env.pop("QT_LOGGING_RULES", None)
+        self.log = tempfile.NamedTemporaryFile(prefix="stderr-", dir=self.folders.root)
         self.process = subprocess.Popen([self.program], env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        stdout=self.log, stderr=subprocess.STDOUT)
         self.app = a11y.application(self.process.pid)
         if wait_for_window:
             # Keys go where the X focus is: wait until the window has it.
@@ -152,6 +155,11 @@ class ProgramRun:
         box = self.window(TITLE, timeout=timeout)
         labels = [n.name for n in a11y.find_all(box, "label") if n.name]
         return box, labels
+
+    def output(self):
+        """What the program wrote to its terminal so far."""
+        with open(self.log.name, "rb") as f:
+            return f.read().decode("utf-8", "replace")
 
     def running(self):
         return self.process.poll() is None

@@ -126,6 +126,36 @@ class ExitTest(ProgramTest):
                         parts.query)
 
 
+    def test_a_huge_message_stops_at_the_limit_and_no_address_is_logged(self):
+        run = self.start()
+        self.x.key("alt+e")
+        nag = self.exit_window(run)
+        self.assert_in_front(run, nag)
+        self.x.key("Tab", "Tab")
+        self.x.type("Ann")
+        self.x.key("Tab", "Tab")
+        self.x.type("ann@example.com")
+        self.x.key("Tab")
+        self.x.type("bob@example.com")
+        self.x.key("Tab")
+        self.x.type("Bob")
+        # More than an address can carry once encoded: 40,000 spaces take 120,000 alone.
+        message = a11y.find(nag, "text", "Your message", only_showing=False)
+        message.queryEditableText().setTextContents("a " * 40000 + "end")
+        kept = a11y.wait_for(lambda: a11y.text(message).startswith("a a "), 10, "the message")
+        self.x.key("alt+n")
+        address = a11y.wait_for(self.folders.opened, 10, "the referral to be opened")
+        self.assertEqual(len(address), 1)
+        self.assertLessEqual(len(address[0]), 100000)
+        fields = dict(urllib.parse.parse_qsl(urllib.parse.urlsplit(address[0]).query,
+                                             keep_blank_values=True, strict_parsing=True))
+        self.assertEqual(fields["taf3"], a11y.text(message).strip(" "))
+        self.assertGreater(len(fields["taf3"]), 30000)
+        self.assertTrue(kept)
+        self.assertNotIn("example.com", run.output())
+        self.assertNotIn("taf", run.output())
+
+
 class ExitWithoutWindowManagerTest(ProgramTest):
     def test_exit_window_takes_the_keyboard_with_no_window_manager(self):
         bare = Desktop(window_manager=False).start()
