@@ -3,8 +3,8 @@
 // Drives one reading through the program's own windows, as a user's click would.
 
 #include "ProbeSupport.h"
-#include "shell/Program.h"
-#include "ui/frmMain.h"
+#include "Program.h"
+#include "frmMain.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -40,9 +40,9 @@ inline bool EnterDetails(frmMain *main, int sign)
 inline bool TimeReading(Program &program, PaintWatcher &watcher, int signIndex, ShowTimes &times,
                         QString &sign)
 {
-    if (!EnterDetails(program.mainWindow(), signIndex))
+    if (!EnterDetails(program.loadedMain(), signIndex))
         return false;
-    auto *proceed = program.mainWindow()->findChild<QPushButton *>(QStringLiteral("cmdProceed"));
+    auto *proceed = program.loadedMain()->findChild<QPushButton *>(QStringLiteral("cmdProceed"));
     if (!proceed)
         return false;
     if (!TimeShow(

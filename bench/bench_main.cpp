@@ -2,11 +2,11 @@
 // measured the same way in the same run (a bare Qt Widgets program, a bare widget).
 // Start-up and memory run the probes as child processes, interleaved with the floor's so
 // that machine noise falls on both; readings run in this process.
+#include "ApplicationSetup.h"
+#include "MessageBox.h"
 #include "ProbeSupport.h"
+#include "Program.h"
 #include "ReadingDriver.h"
-#include "shell/ApplicationSetup.h"
-#include "shell/Program.h"
-#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,11 +2,11 @@
 //   (no argument)  prints "painted" once the birth-details window is painted, then exits.
 //   reading        then makes one reading, prints "reading <shown ms> <painted ms>", ends
 //                  the program and prints "vmhwm <peak resident kB>".
+#include "ApplicationSetup.h"
+#include "MessageBox.h"
 #include "ProbeSupport.h"
+#include "Program.h"
 #include "ReadingDriver.h"
-#include "shell/ApplicationSetup.h"
-#include "shell/Program.h"
-#include "ui/MessageBox.h"
 
 #include <QApplication>
 

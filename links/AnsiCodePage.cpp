@@ -1,4 +1,4 @@
-#include "links/AnsiCodePage.h"
+#include "AnsiCodePage.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>

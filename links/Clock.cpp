@@ -1,4 +1,4 @@
-#include "links/Clock.h"
+#include "Clock.h"
 
 namespace kelt::Clock {
 

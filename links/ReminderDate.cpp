@@ -1,4 +1,4 @@
-#include "links/ReminderDate.h"
+#include "ReminderDate.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "links/Scramble.h"
+#include "Scramble.h"
 
-#include "links/AnsiCodePage.h"
+#include "AnsiCodePage.h"
 
 namespace kelt {
 

@@ -1,4 +1,4 @@
-#include "links/SiteAddress.h"
+#include "SiteAddress.h"
 
 #include <QUrl>
 

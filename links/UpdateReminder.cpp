@@ -1,31 +1,26 @@
-#include "links/UpdateReminder.h"
+#include "UpdateReminder.h"
 
-#include "links/Clock.h"
-#include "links/ReminderDate.h"
-#include "links/modHelp.h"
-#include "shell/SettingsStore.h"
-#include "ui/MessageBox.h"
+#include "Clock.h"
+#include "ReminderDate.h"
+#include "modHelp.h"
 
 namespace kelt {
 
-void UpdateReminder(SettingsStore &store)
+void UpdateReminder(const ReminderHooks &hooks)
 {
     const QDate today = Clock::Today();
-    const QString stored = store.GetSetting(QLatin1String(SettingKey::Duration));
-
-    switch (DecideReminder(stored, today)) {
+    switch (DecideReminder(hooks.readDate(), today)) {
     case ReminderAction::Nothing:
         return;
     case ReminderAction::StoreToday:
-        store.SaveSetting(QLatin1String(SettingKey::Duration), FormatReminderDate(today));
+        hooks.writeDate(FormatReminderDate(today));
         return;
     case ReminderAction::Ask:
         break;
     }
-
-    const auto answer = MessageBox::ask(nullptr, QLatin1String(UpdateQuestion));
-    store.SaveSetting(QLatin1String(SettingKey::Duration), FormatReminderDate(today));
-    if (answer == QMessageBox::Yes)
+    const bool check = hooks.askToCheck();
+    hooks.writeDate(FormatReminderDate(today));
+    if (check)
         modHelp::OpenDownloadPage();
 }
 

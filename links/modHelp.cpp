@@ -1,7 +1,7 @@
-#include "links/modHelp.h"
+#include "modHelp.h"
 
-#include "links/SiteAddress.h"
-#include "links/modRedirect.h"
+#include "SiteAddress.h"
+#include "modRedirect.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -58,7 +58,7 @@ void OpenSarvelSoftwaresPage()
 
 void OpenTrackedVisit()
 {
-    modRedirect::OpenTrackedVisit();
+    OpenInBrowser(modRedirect::TrackedVisit());
 }
 
 } // namespace kelt::modHelp

@@ -1,7 +1,6 @@
-#include "links/modRedirect.h"
+#include "modRedirect.h"
 
-#include "links/SiteAddress.h"
-#include "links/modHelp.h"
+#include "SiteAddress.h"
 
 #include <QCryptographicHash>
 #include <QSysInfo>
@@ -37,9 +36,9 @@ QString TrackedVisitAddress(const QString &systemId, const QString &userName,
            QStringLiteral("&user_email=") + EncodeQueryValue(userEmail);
 }
 
-void OpenTrackedVisit()
+QString TrackedVisit()
 {
-    modHelp::OpenInBrowser(TrackedVisitAddress(ComputerIdentifier(), QString(), QString()));
+    return TrackedVisitAddress(ComputerIdentifier(), QString(), QString());
 }
 
 } // namespace kelt::modRedirect

@@ -12,7 +12,8 @@ QString ComputerIdentifier();
 QString TrackedVisitAddress(const QString &systemId, const QString &userName,
                             const QString &userEmail);
 
-// The program keeps no user name or e-mail address, so both go out empty.
-void OpenTrackedVisit();
+// The address the Online Help item opens: this computer's identifier, and an empty name
+// and e-mail address, since the program keeps neither. modHelp opens it.
+QString TrackedVisit();
 
 } // namespace kelt::modRedirect

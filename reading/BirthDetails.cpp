@@ -1,4 +1,4 @@
-#include "reading/BirthDetails.h"
+#include "BirthDetails.h"
 
 #include <charconv>
 

@@ -1,26 +1,29 @@
-#include "reading/ReadingCommand.h"
+#include "ReadingCommand.h"
 
-#include "reading/SunSign.h"
-#include "reading/ZodiacSign.h"
-#include "reading/modRisingSign.h"
+#include "SunSign.h"
+#include "Texts.h"
+#include "ZodiacSign.h"
+#include "modRisingSign.h"
 
 namespace kelt {
 
 std::optional<ValidationMessage> ValidateBirthDetails(const BirthDetails &details)
 {
     if (details.name.empty())
-        return ValidationMessage{MsgEnterName, MessageIcon::None, true};
+        return ValidationMessage{DetailsProblem::NoName, text::EnterName, MessageIcon::None};
 
     if (details.month == 2) {
         const int lastDay = IsLeapYear(YearNumber(details.yearText)) ? 29 : 28;
         if (details.day > lastDay)
-            return ValidationMessage{MsgFebruary, MessageIcon::Information, false};
+            return ValidationMessage{DetailsProblem::FebruaryDay, text::FebruaryDate,
+                                     MessageIcon::Information};
     }
 
     const bool thirtyDays =
         details.month == 4 || details.month == 6 || details.month == 9 || details.month == 11;
     if (thirtyDays && details.day == 31)
-        return ValidationMessage{MsgThirtyDays, MessageIcon::Information, false};
+        return ValidationMessage{DetailsProblem::ThirtyDayMonth, text::ThirtyDayDate,
+                                 MessageIcon::Information};
 
     return std::nullopt;
 }

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "reading/BirthDetails.h"
-#include "reading/ReadingState.h"
+#include "BirthDetails.h"
+#include "ReadingState.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kelt {
-
-inline constexpr std::string_view MsgEnterName = "Please Enter Your Name !";
-inline constexpr std::string_view MsgFebruary = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view MsgThirtyDays = "Please Enter Correct Date Or Month !";
 
 enum class MessageIcon
 {
@@ -20,12 +16,20 @@ enum class MessageIcon
     Error,
 };
 
-// The one message a refused reading shows, and whether the name box gets the focus after.
+// What is wrong with the entered details.
+enum class DetailsProblem
+{
+    NoName,
+    FebruaryDay,
+    ThirtyDayMonth,
+};
+
+// The one message a refused reading shows: which problem, its text and its icon.
 struct ValidationMessage
 {
+    DetailsProblem problem;
     std::string_view text;
     MessageIcon icon = MessageIcon::None;
-    bool focusName = false;
 };
 
 // The checks in order (name, February, thirty-day months); the first that fails wins.

@@ -1,4 +1,4 @@
-#include "reading/SunSign.h"
+#include "SunSign.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "reading/ZodiacSign.h"
+#include "ZodiacSign.h"
 
-#include "reading/ReadingTexts.h"
+#include "ReadingTexts.h"
 
 #include <algorithm>
 #include <cctype>

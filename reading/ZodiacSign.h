@@ -9,8 +9,7 @@ namespace kelt {
 
 // Canonical order: position 1 is Aries, position 12 is Pisces.
 inline constexpr std::array<std::string_view, 12> ZodiacSigns = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
+#include "SignNames.inc"
 };
 
 // Position 1 to 12 of an exact sign text, 0 for anything else.

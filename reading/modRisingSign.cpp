@@ -1,6 +1,6 @@
-#include "reading/modRisingSign.h"
+#include "modRisingSign.h"
 
-#include "reading/ZodiacSign.h"
+#include "ZodiacSign.h"
 
 namespace kelt::modRisingSign {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading/ReadingState.h"
+#include "ReadingState.h"
 
 #include <array>
 #include <string>

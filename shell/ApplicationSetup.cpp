@@ -1,6 +1,6 @@
-#include "shell/ApplicationSetup.h"
+#include "ApplicationSetup.h"
 
-#include "ui/ProgramStyle.h"
+#include "ProgramStyle.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "shell/LockFiles.h"
+#include "LockFiles.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,13 +1,14 @@
-#include "shell/Program.h"
+#include "Program.h"
 
-#include "links/UpdateReminder.h"
-#include "shell/ProgramRandom.h"
-#include "shell/frmNagScreen2.h"
-#include "ui/CoBrand.h"
-#include "ui/MessageBox.h"
-#include "ui/frmAbout.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
+#include "CoBrand.h"
+#include "MessageBox.h"
+#include "ProgramRandom.h"
+#include "Texts.h"
+#include "UpdateReminder.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
 
 #include <QApplication>
 
@@ -46,19 +47,44 @@ Program::~Program()
 bool Program::StartProgram()
 {
     if (!m_instance.tryAcquire()) {
-        MessageBox::inform(nullptr, QStringLiteral("Application is already running"),
-                           QMessageBox::Information);
+        MessageBox::inform(nullptr, QLatin1String(text::AlreadyRunning), QMessageBox::Information);
         EndProgram();
         return false;
     }
     Try([] { ProgramRandom::seedFromClock(); });
-    Try([this] { UpdateReminder(m_settings); });
+    Try([this] { RemindOfUpdates(m_settings); });
     Try([this] {
         mainWindow()->show();
         mainWindow()->activateWindow();
     });
-    Try([this] { CoBrand_Randomize(*mainWindow()); });
+    Try([this] { CoBrand_Randomize(*mainWindow(), ProgramRandom::next()); });
     return true;
+}
+
+void Program::RemindOfUpdates(SettingsStore &store)
+{
+    const QString key = QLatin1String(SettingKey::Duration);
+    UpdateReminder({[&store, key] { return store.GetSetting(key); },
+                    [&store, key](const QString &date) { store.SaveSetting(key, date); },
+                    [] {
+                        return MessageBox::ask(nullptr, QLatin1String(text::UpdateQuestion)) ==
+                               QMessageBox::Yes;
+                    }});
+}
+
+frmMain *Program::loadedMain() const
+{
+    return m_main;
+}
+
+frmDisplay *Program::loadedDisplay() const
+{
+    return m_display;
+}
+
+frmNagScreen2 *Program::loadedNag() const
+{
+    return m_nag;
 }
 
 frmMain *Program::mainWindow()

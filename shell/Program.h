@@ -1,10 +1,10 @@
 #pragma once
 
-#include "reading/ReadingCommand.h"
-#include "reading/ReadingState.h"
-#include "shell/SettingsStore.h"
-#include "shell/SingleInstance.h"
-#include "shell/modTellAFriend.h"
+#include "ReadingCommand.h"
+#include "ReadingState.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "modTellAFriend.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,21 +35,25 @@ public:
     void EndProgram();
     bool hasEnded() const { return m_ended; }
 
-    frmMain *mainWindow();
-    frmDisplay *displayWindow();
-    frmNagScreen2 *nagWindow();
-    bool isMainLoaded() const { return !m_main.isNull(); }
-    bool isDisplayLoaded() const { return !m_display.isNull(); }
-    bool isNagLoaded() const { return !m_nag.isNull(); }
+    // The windows as they are now: null when not loaded. Nothing here creates one.
+    frmMain *loadedMain() const;
+    frmDisplay *loadedDisplay() const;
+    frmNagScreen2 *loadedNag() const;
 
-    ReadingState &readingState() { return m_state; }
-    modTellAFriend &referral() { return m_referral; }
-    SettingsStore &settings() { return m_settings; }
+    const ReadingState &readingState() const { return m_state; }
+    const modTellAFriend &referral() const { return m_referral; }
+
+    // The update reminder on this store, asking with a message box.
+    static void RemindOfUpdates(SettingsStore &store);
 
     // What ends the process; tests count calls instead.
     void setQuitFunction(std::function<void()> quit) { m_quit = std::move(quit); }
 
 private:
+    // Each window is created on first use.
+    frmMain *mainWindow();
+    frmDisplay *displayWindow();
+    frmNagScreen2 *nagWindow();
     void showReading(const std::optional<DescendantResult> &result);
     void exitFlow();
     void back();

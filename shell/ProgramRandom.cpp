@@ -1,4 +1,4 @@
-#include "shell/ProgramRandom.h"
+#include "ProgramRandom.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>

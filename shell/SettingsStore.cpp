@@ -1,7 +1,7 @@
-#include "shell/SettingsStore.h"
+#include "SettingsStore.h"
 
-#include "links/Scramble.h"
-#include "shell/LockFiles.h"
+#include "LockFiles.h"
+#include "Scramble.h"
 
 #include <QCoreApplication>
 #include <QDir>

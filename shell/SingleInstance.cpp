@@ -1,6 +1,6 @@
-#include "shell/SingleInstance.h"
+#include "SingleInstance.h"
 
-#include "shell/LockFiles.h"
+#include "LockFiles.h"
 
 #include <QDir>
 #include <QLockFile>

@@ -1,14 +1,16 @@
-#include "shell/frmNagScreen2.h"
+#include "frmNagScreen2.h"
 
-#include "links/modHelp.h"
-#include "shell/ProgramRandom.h"
-#include "shell/modTellAFriend.h"
-#include "ui/AccessKeys.h"
-#include "ui/Content.h"
-#include "ui/LinkLabel.h"
-#include "ui/Look.h"
-#include "ui/MessageBox.h"
-#include "ui/ScreenCentring.h"
+#include "AccessKeys.h"
+#include "Content.h"
+#include "DefaultKeys.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "MessageBox.h"
+#include "ProgramRandom.h"
+#include "ScreenCentring.h"
+#include "Texts.h"
+#include "modHelp.h"
+#include "modTellAFriend.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,7 +73,7 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
 
     picNagscreen2Icon = new QLabel(this);
     picNagscreen2Icon->setObjectName(QStringLiteral("picNagscreen2Icon"));
-    picNagscreen2Icon->setAccessibleName(QStringLiteral("Program icon"));
+    picNagscreen2Icon->setAccessibleName(QLatin1String(text::IconName));
     picNagscreen2Icon->setGeometry(TwRect(360, 120, 540, 540));
     picNagscreen2Icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -96,12 +98,9 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     // A click, the space key and a screen reader's toggle all change the state.
     connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(TwRect(6000, 2760, 1245, 375));
-    look::SetFace(cmdClose, colour::Peach);
-    // Enter presses whichever button has the focus.
-    cmdClose->setAutoDefault(true);
+    cmdClose = look::MakeButton(this, "cmdClose", text::ButtonClose, TwRect(6000, 2760, 1245, 375));
+    // In the window's own font, unlike the other windows' buttons.
+    cmdClose->setFont(font());
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     buildReferFrame();
@@ -110,6 +109,8 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     auto *keys = new AccessKeys(this);
     keys->add(cmdClose);
     keys->add(cmdSubmit);
+    // No default or cancel button: Enter presses whichever button has the focus.
+    new DefaultKeys(this, nullptr, nullptr);
 
     for (QLabel *label : findChildren<QLabel *>())
         label->setFocusPolicy(Qt::NoFocus);
@@ -125,21 +126,17 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
 
 void frmNagScreen2::buildReferFrame()
 {
-    Frame2 = MakeNavyFrame(this, "Frame2", "Refer A Friend", TwRect(120, 3240, 7065, 1455));
+    Frame2 = MakeNavyFrame(this, "Frame2", text::ReferFrame, TwRect(120, 3240, 7065, 1455));
 
-    txtName = MakeBox(Frame2, "txtName", Placeholder::Name, TwRect(85, 360, 3375, 285));
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
-    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit->setFont(look::Verdana(8.25, true));
-    cmdSubmit->setGeometry(TwRect(1920, 1080, 3375, 285));
-    look::SetFace(cmdSubmit, colour::Peach);
-    cmdSubmit->setAutoDefault(true);
+    txtName = MakeBox(Frame2, "txtName", text::PlaceholderName, TwRect(85, 360, 3375, 285));
+    cmdSubmit =
+        look::MakeButton(Frame2, "cmdSubmit", text::ButtonRefer, TwRect(1920, 1080, 3375, 285));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    txtEmail = MakeBox(Frame2, "txtEmail", Placeholder::Email, TwRect(3600, 360, 3375, 285));
-    txtFriendEmail =
-        MakeBox(Frame2, "txtFriendEmail", Placeholder::FriendEmail, TwRect(3600, 720, 3375, 285));
+    txtEmail = MakeBox(Frame2, "txtEmail", text::PlaceholderEmail, TwRect(3600, 360, 3375, 285));
+    txtFriendEmail = MakeBox(Frame2, "txtFriendEmail", text::PlaceholderFriendEmail,
+                             TwRect(3600, 720, 3375, 285));
     txtFriendName =
-        MakeBox(Frame2, "txtFriendName", Placeholder::FriendName, TwRect(85, 720, 3375, 285));
+        MakeBox(Frame2, "txtFriendName", text::PlaceholderFriendName, TwRect(85, 720, 3375, 285));
 
     // Lies below the frame's edge, out of sight, yet it is tabbed to and submitted.
     txtMessage = new QPlainTextEdit(Frame2);
@@ -148,14 +145,14 @@ void frmNagScreen2::buildReferFrame()
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setGeometry(TwRect(4800, 3600, 1815, 495));
-    setBoxText(txtMessage, QLatin1String(Placeholder::Message) + QStringLiteral("\r\n"));
+    setBoxText(txtMessage, QLatin1String(text::PlaceholderMessage) + QStringLiteral("\r\n"));
 
     // The placeholders vanish while typing, so the boxes carry their meaning as names too.
-    txtName->setAccessibleName(QStringLiteral("Your name"));
-    txtEmail->setAccessibleName(QStringLiteral("Your e-mail address"));
-    txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
-    txtFriendEmail->setAccessibleName(QStringLiteral("Friend's e-mail address"));
-    txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    txtName->setAccessibleName(QLatin1String(text::ReferrerNameBox));
+    txtEmail->setAccessibleName(QLatin1String(text::ReferrerEmailBox));
+    txtFriendName->setAccessibleName(QLatin1String(text::FriendNameBox));
+    txtFriendEmail->setAccessibleName(QLatin1String(text::FriendEmailBox));
+    txtMessage->setAccessibleName(QLatin1String(text::ReferralMessageBox));
 
     for (QWidget *box : formBoxes()) {
         box->installEventFilter(this);
@@ -216,8 +213,7 @@ qsizetype frmNagScreen2::cursorPosition(QWidget *box) const
 
 void frmNagScreen2::buildDownloadFrame()
 {
-    Frame6 =
-        MakeNavyFrame(this, "Frame6", "Download Sarvel Softwares", TwRect(7320, 120, 3735, 4575));
+    Frame6 = MakeNavyFrame(this, "Frame6", text::DownloadFrame, TwRect(7320, 120, 3735, 4575));
 
     Label3 = new QLabel(content::Text(QStringLiteral("exit/label3.txt")), Frame6);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -230,7 +226,7 @@ void frmNagScreen2::buildDownloadFrame()
 
     lblGoToHome = new LinkLabel(Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Sarvel Softwares"));
+    lblGoToHome->setText(QLatin1String(text::VisitSarvel));
     lblGoToHome->setFont(look::Verdana(9, true, true));
     look::SetTextColour(lblGoToHome, colour::Yellow);
     lblGoToHome->move(Tw(75), Tw(4250));
@@ -245,8 +241,8 @@ int frmNagScreen2::SupportTextIndex(double r)
 
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(QLatin1String(WindowCaption));
-    lblNagScreen2Caption->setText(QLatin1String(WindowCaption));
+    setWindowTitle(QLatin1String(text::WindowCaption));
+    lblNagScreen2Caption->setText(QLatin1String(text::WindowCaption));
     lblNagScreen2Caption->adjustSize();
 
     setWindowIcon(content::ProgramIcon());
@@ -289,18 +285,11 @@ void frmNagScreen2::lblGoToHome_Click()
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    m_referral.ReferrerName = TrimSpaces(boxText(txtName));
-    m_referral.ReferrerEmail = TrimSpaces(boxText(txtEmail));
-    m_referral.ReferralMessage = TrimSpaces(boxText(txtMessage));
-    m_referral.FriendName = TrimSpaces(boxText(txtFriendName));
-    m_referral.FriendEmail = TrimSpaces(boxText(txtFriendEmail));
-
-    if (const auto message =
-            modTellAFriend::CheckEmailAddresses(boxText(txtEmail), boxText(txtFriendEmail))) {
+    QStringList typed;
+    for (QWidget *box : formBoxes())
+        typed << boxText(box);
+    if (const auto message = m_referral.Refer(typed))
         MessageBox::inform(this, *message, QMessageBox::Critical);
-        return;
-    }
-    m_referral.SubmitReferral(this);
 }
 
 QString frmNagScreen2::rawText(QWidget *box) const
@@ -336,14 +325,14 @@ void frmNagScreen2::setBoxText(QWidget *box, const QString &text)
 QString frmNagScreen2::placeholderOf(QWidget *box) const
 {
     if (box == txtName)
-        return QLatin1String(Placeholder::Name);
+        return QLatin1String(text::PlaceholderName);
     if (box == txtEmail)
-        return QLatin1String(Placeholder::Email);
+        return QLatin1String(text::PlaceholderEmail);
     if (box == txtMessage)
-        return QLatin1String(Placeholder::Message);
+        return QLatin1String(text::PlaceholderMessage);
     if (box == txtFriendName)
-        return QLatin1String(Placeholder::FriendName);
-    return QLatin1String(Placeholder::FriendEmail);
+        return QLatin1String(text::PlaceholderFriendName);
+    return QLatin1String(text::PlaceholderFriendEmail);
 }
 
 void frmNagScreen2::clearPlaceholder(QWidget *box)
@@ -362,8 +351,7 @@ bool frmNagScreen2::refuseSpace(QWidget *box, QKeyEvent *event)
 {
     if (event->text() != QLatin1String(" "))
         return false;
-    MessageBox::inform(this, QStringLiteral("Email Address Cannot Contain Space"),
-                       QMessageBox::Critical);
+    MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), QMessageBox::Critical);
     box->setFocus();
     return true;
 }

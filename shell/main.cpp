@@ -1,5 +1,5 @@
-#include "shell/ApplicationSetup.h"
-#include "shell/Program.h"
+#include "ApplicationSetup.h"
+#include "Program.h"
 
 #include <QApplication>
 

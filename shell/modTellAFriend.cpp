@@ -1,8 +1,8 @@
-#include "shell/modTellAFriend.h"
+#include "modTellAFriend.h"
 
-#include "links/SiteAddress.h"
-#include "links/modHelp.h"
-#include "ui/MessageBox.h"
+#include "SiteAddress.h"
+#include "Texts.h"
+#include "modHelp.h"
 
 #include <algorithm>
 
@@ -25,8 +25,8 @@ std::optional<QString> modTellAFriend::CheckEmailAddresses(const QString &email,
     const QString mine = TrimSpaces(email);
     const QString theirs = TrimSpaces(friendEmail);
     if (mine == theirs)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
-    const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        return QLatin1String(text::DistinctEmails);
+    const QString proper = QLatin1String(text::ProperEmail);
     if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
         return proper;
     if (!mine.contains(QLatin1Char('.')) || !theirs.contains(QLatin1Char('.')))
@@ -42,11 +42,11 @@ std::optional<QString> modTellAFriend::MissingValueMessage() const
         const char *placeholder;
         const char *message;
     } checks[] = {
-        {ReferrerName, Placeholder::Name, "Please Enter Your Name"},
-        {ReferrerEmail, Placeholder::Email, "Please Enter Your Email"},
-        {ReferralMessage, Placeholder::Message, "Please Enter Your Message"},
-        {FriendName, Placeholder::FriendName, "Please Enter Your Friend's Name"},
-        {FriendEmail, Placeholder::FriendEmail, "Please Enter Your Friend's Email"},
+        {ReferrerName, text::PlaceholderName, text::MissingName},
+        {ReferrerEmail, text::PlaceholderEmail, text::MissingEmail},
+        {ReferralMessage, text::PlaceholderMessage, text::MissingMessage},
+        {FriendName, text::PlaceholderFriendName, text::MissingFriendName},
+        {FriendEmail, text::PlaceholderFriendEmail, text::MissingFriendEmail},
     };
     for (const auto &check : checks) {
         if (check.value.isEmpty() || check.value == QLatin1String(check.placeholder))
@@ -69,11 +69,7 @@ QString modTellAFriend::BuildReferralAddress() const
 qsizetype modTellAFriend::AddressLength(const QStringList &typed)
 {
     modTellAFriend values;
-    values.ReferrerName = TrimSpaces(typed.value(0));
-    values.ReferrerEmail = TrimSpaces(typed.value(1));
-    values.ReferralMessage = TrimSpaces(typed.value(2));
-    values.FriendName = TrimSpaces(typed.value(3));
-    values.FriendEmail = TrimSpaces(typed.value(4));
+    values.keep(typed);
     return values.BuildReferralAddress().size();
 }
 
@@ -112,14 +108,30 @@ QString modTellAFriend::FitEdit(const QString &before, const QString &after,
     return addressWith(kept) <= MaxAddressLength || inserted.isEmpty() ? kept : before;
 }
 
-void modTellAFriend::SubmitReferral(QWidget *parent)
+void modTellAFriend::keep(const QStringList &typed)
 {
-    if (const auto message = MissingValueMessage()) {
-        MessageBox::inform(parent, *message, QMessageBox::Critical);
-        return;
-    }
+    ReferrerName = TrimSpaces(typed.value(0));
+    ReferrerEmail = TrimSpaces(typed.value(1));
+    ReferralMessage = TrimSpaces(typed.value(2));
+    FriendName = TrimSpaces(typed.value(3));
+    FriendEmail = TrimSpaces(typed.value(4));
+}
+
+std::optional<QString> modTellAFriend::Refer(const QStringList &typed)
+{
+    keep(typed);
+    if (const auto message = CheckEmailAddresses(typed.value(1), typed.value(4)))
+        return message;
+    return SubmitReferral();
+}
+
+std::optional<QString> modTellAFriend::SubmitReferral()
+{
+    if (const auto message = MissingValueMessage())
+        return message;
     ReferralAddress = BuildReferralAddress();
     modHelp::OpenInBrowser(ReferralAddress);
+    return std::nullopt;
 }
 
 } // namespace kelt

@@ -6,17 +6,7 @@
 #include <functional>
 #include <optional>
 
-class QWidget;
-
 namespace kelt {
-
-namespace Placeholder {
-inline constexpr char Name[] = "Your Name";
-inline constexpr char Email[] = "Your Email Address";
-inline constexpr char Message[] = "Your Message";
-inline constexpr char FriendName[] = "Friend's Name";
-inline constexpr char FriendEmail[] = "Friend's Email Address";
-} // namespace Placeholder
 
 // The longest refer-a-friend address the program hands to the desktop. Linux passes it to
 // the browser as one argument, which takes at most 131,071 bytes; room is left for the
@@ -58,8 +48,15 @@ public:
     static QString FitEdit(const QString &before, const QString &after,
                            const std::function<qsizetype(const QString &)> &addressWith);
 
-    // Checks the values, then builds the address, keeps it and opens it.
-    void SubmitReferral(QWidget *parent);
+    // The refer button: keeps the trimmed values (as typed, in the order above), checks
+    // the two addresses and submits. Returns the message to show when a check fails.
+    std::optional<QString> Refer(const QStringList &typed);
+    // Checks the kept values, then builds the address, keeps it and opens it; the message
+    // to show when a value is missing.
+    std::optional<QString> SubmitReferral();
+
+private:
+    void keep(const QStringList &typed);
 };
 
 } // namespace kelt

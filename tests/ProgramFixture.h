@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Program.h"
 #include "TestSupport.h"
-#include "shell/Program.h"
-#include "shell/frmNagScreen2.h"
-#include "ui/frmDisplay.h"
-#include "ui/frmMain.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -34,7 +34,8 @@ struct ProgramFixture
         quits = 0;
         program->setQuitFunction([this] { ++quits; });
         QVERIFY(program->StartProgram());
-        QVERIFY(QTest::qWaitForWindowExposed(program->mainWindow()));
+        QVERIFY(program->loadedMain());
+        QVERIFY(QTest::qWaitForWindowExposed(program->loadedMain()));
     }
 
     void stop() { program.reset(); }
@@ -46,12 +47,9 @@ struct ProgramFixture
         messages.reset();
     }
 
-    frmMain *main() { return program->mainWindow(); }
-    frmDisplay *display()
-    {
-        return program->isDisplayLoaded() ? program->displayWindow() : nullptr;
-    }
-    frmNagScreen2 *nag() { return program->isNagLoaded() ? program->nagWindow() : nullptr; }
+    frmMain *main() const { return program->loadedMain(); }
+    frmDisplay *display() const { return program->loadedDisplay(); }
+    frmNagScreen2 *nag() const { return program->loadedNag(); }
 
     template <typename T> static T *child(QWidget *window, const char *name)
     {
@@ -82,6 +80,14 @@ struct ProgramFixture
         choose(child<QComboBox>(main(), "cmbMonth"), month);
         choose(child<QComboBox>(main(), "cmbYear"), year);
         choose(child<QComboBox>(main(), "cmbTime"), slot);
+    }
+
+    // A reading with the first entries of every list, which the result window then shows.
+    void makeReading()
+    {
+        QTest::keyClicks(child<QLineEdit>(main(), "txtName"), "x");
+        QTest::mouseClick(child<QPushButton>(main(), "cmdProceed"), Qt::LeftButton);
+        QTRY_VERIFY(display() && display()->isVisible());
     }
 
     QStringList visibleWindows() const

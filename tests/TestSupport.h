@@ -1,10 +1,14 @@
 #pragma once
 
-#include "shell/ApplicationSetup.h"
-#include "ui/MessageBox.h"
+#include "ApplicationSetup.h"
+#include "Clock.h"
+#include "MessageBox.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDesktopServices>
+#include <QDir>
+#include <QLocale>
 #include <QObject>
 #include <QSettings>
 #include <QStringList>
@@ -13,6 +17,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace kelt::test {
@@ -82,6 +87,48 @@ inline QList<QPair<QString, QString>> QueryFields(const QString &address)
         fields.append({pair.left(eq), QUrl::fromPercentEncoding(pair.mid(eq + 1).toUtf8())});
     }
     return fields;
+}
+
+// Puts a global back as it was when the scope ends, however the test leaves it.
+class ScopeGuard
+{
+public:
+    explicit ScopeGuard(std::function<void()> restore) : m_restore(std::move(restore)) {}
+    ~ScopeGuard() { m_restore(); }
+    ScopeGuard(const ScopeGuard &) = delete;
+    ScopeGuard &operator=(const ScopeGuard &) = delete;
+
+private:
+    std::function<void()> m_restore;
+};
+
+// An environment variable set for one scope.
+inline ScopeGuard ScopedEnv(const char *name, const QByteArray &value)
+{
+    const bool had = qEnvironmentVariableIsSet(name);
+    const QByteArray old = qgetenv(name);
+    qputenv(name, value);
+    return ScopeGuard([name, had, old] {
+        if (had)
+            qputenv(name, old);
+        else
+            qunsetenv(name);
+    });
+}
+
+// Today as the update reminder sees it, for one scope.
+inline ScopeGuard PinnedToday(QDate date)
+{
+    Clock::SetToday(date);
+    return ScopeGuard([] { Clock::SetToday(std::nullopt); });
+}
+
+// The default locale, for one scope.
+inline ScopeGuard DefaultLocale(const QLocale &locale)
+{
+    const QLocale old;
+    QLocale::setDefault(locale);
+    return ScopeGuard([old] { QLocale::setDefault(old); });
 }
 
 // The character with this code in Windows-1252, written out here apart from the program's

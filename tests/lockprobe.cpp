@@ -1,9 +1,9 @@
 // Takes the program's single-instance lock in a process of its own, for the tests:
-// prints "acquired" or "refused", then holds the lock for the given milliseconds.
-#include "shell/SingleInstance.h"
+// prints "acquired" or "refused". With "hold", keeps the lock until its standard input
+// closes or gets a line, so a test decides when the lock is let go.
+#include "SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <cstdio>
 
@@ -12,13 +12,15 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1, QStringLiteral("KeltFreeDescendantAstrology"));
-    const int holdMs = args.value(2, QStringLiteral("0")).toInt();
+    const bool hold = args.value(2) == QLatin1String("hold");
 
     kelt::SingleInstance instance(name);
     const bool acquired = instance.tryAcquire();
     std::printf("%s\n", acquired ? "acquired" : "refused");
     std::fflush(stdout);
-    if (acquired && holdMs > 0)
-        QThread::msleep(static_cast<unsigned long>(holdMs));
+    if (acquired && hold) {
+        char line[16];
+        (void)std::fgets(line, sizeof line, stdin);
+    }
     return acquired ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
 
-#include "ui/LinkLabel.h"
-#include "ui/frmAbout.h"
+#include "LinkLabel.h"
+#include "frmAbout.h"
 
 #include <QAccessible>
 
@@ -113,9 +113,7 @@ private Q_SLOTS:
 
     void resultWindow()
     {
-        QTest::keyClicks(f.child<QLineEdit>(f.main(), "txtName"), "x");
-        QTest::mouseClick(f.child<QPushButton>(f.main(), "cmdProceed"), Qt::LeftButton);
-        QTRY_VERIFY(f.display() && f.display()->isVisible());
+        f.makeReading();
         checkWindow(f.display());
         auto *picture =
             QAccessible::queryAccessibleInterface(f.display()->findChild<QWidget *>("picSign"));

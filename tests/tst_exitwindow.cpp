@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
 
-#include "shell/ProgramRandom.h"
-#include "ui/Content.h"
+#include "Content.h"
+#include "ProgramRandom.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -282,7 +282,7 @@ private Q_SLOTS:
     {
         QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
-        QTRY_VERIFY(!f.program->isNagLoaded());
+        QTRY_VERIFY(!f.program->loadedNag());
     }
 
     void supportTextsAreDrawnEvenly()
@@ -290,6 +290,7 @@ private Q_SLOTS:
         f.stop();
         quint64 seed = 12345;
         ProgramRandom::setClockSeedSource([&seed] { return seed++; });
+        const ScopeGuard restore([] { ProgramRandom::setClockSeedSource({}); });
         int counts[4] = {};
         modTellAFriend referral;
         const int loads = 400;

@@ -1,9 +1,9 @@
 #include "ProgramFixture.h"
 
-#include "links/modHelp.h"
-#include "shell/SettingsStore.h"
-#include "shell/SingleInstance.h"
-#include "shell/modTellAFriend.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "modHelp.h"
+#include "modTellAFriend.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -18,29 +18,6 @@ using namespace kelt;
 using namespace kelt::test;
 
 namespace {
-
-// Sets an environment variable for one scope and puts the old value back after it.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const QByteArray &value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 // A tmpfs of the test's own, where this process may mount one; unmounted at the end.
 class ScratchMount
@@ -106,7 +83,7 @@ QString Probe()
 QString ProbeOutcome(const QString &name)
 {
     QProcess probe;
-    probe.start(Probe(), {name, "0"});
+    probe.start(Probe(), {name});
     probe.waitForFinished(10000);
     return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
 }
@@ -183,7 +160,7 @@ private Q_SLOTS:
             while (filler.write(block) == block.size() && filler.flush()) {
             }
         }
-        ScopedEnv env("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+        const auto env = ScopedEnv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
         const QString name = "KeltUnusableRuntime";
         SingleInstance instance(name);
         QVERIFY(instance.tryAcquire());
@@ -195,7 +172,7 @@ private Q_SLOTS:
         // Nowhere to make a lock at all: the program runs anyway.
         const QString plainFile = scratch.filePath("plain");
         WriteFile(plainFile, "x");
-        ScopedEnv cache("XDG_CACHE_HOME", QFile::encodeName(plainFile + "/cache"));
+        const auto cache = ScopedEnv("XDG_CACHE_HOME", QFile::encodeName(plainFile + "/cache"));
         SingleInstance unguarded("KeltNowhere");
         QVERIFY(unguarded.tryAcquire());
         QVERIFY(unguarded.lockFilePath().isEmpty());
@@ -206,9 +183,10 @@ private Q_SLOTS:
         // The runtime folder cannot be had: XDG_RUNTIME_DIR is no folder, and Qt's own
         // fallback in the temporary folder is blocked by a plain file.
         QTemporaryDir shared;
-        ScopedEnv tmp("TMPDIR", QFile::encodeName(shared.path()));
+        const auto tmp = ScopedEnv("TMPDIR", QFile::encodeName(shared.path()));
         WriteFile(shared.filePath("not-a-folder"), "x");
-        ScopedEnv env("XDG_RUNTIME_DIR", QFile::encodeName(shared.filePath("not-a-folder")));
+        const auto env =
+            ScopedEnv("XDG_RUNTIME_DIR", QFile::encodeName(shared.filePath("not-a-folder")));
         WriteFile(shared.filePath("runtime-" + UserName()), "x");
         const QString name = "KeltSharedTemp";
         const QString foreign = shared.filePath(name + ".lock");
@@ -376,15 +354,17 @@ private Q_SLOTS:
     {
         // No browser anywhere, so Qt has something to complain of.
         QTemporaryDir empty;
-        ScopedEnv path("PATH", QFile::encodeName(empty.path()));
-        ScopedEnv browser("BROWSER", "");
-        ScopedEnv defaultBrowser("DEFAULT_BROWSER", "");
+        const auto path = ScopedEnv("PATH", QFile::encodeName(empty.path()));
+        const auto browser = ScopedEnv("BROWSER", "");
+        const auto defaultBrowser = ScopedEnv("DEFAULT_BROWSER", "");
         static QStringList logged;
         logged.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &, const QString &text) { logged << text; });
-        modHelp::OpenInBrowser("http://www.sarvelsoftwares.com/?taf2=secret%40example.com");
-        qInstallMessageHandler(previous);
+        {
+            const QtMessageHandler previous = qInstallMessageHandler(
+                [](QtMsgType, const QMessageLogContext &, const QString &text) { logged << text; });
+            const ScopeGuard restore([previous] { qInstallMessageHandler(previous); });
+            modHelp::OpenInBrowser("http://www.sarvelsoftwares.com/?taf2=secret%40example.com");
+        }
         QVERIFY2(logged.filter("secret").isEmpty(), qPrintable(logged.join('\n')));
     }
 };

@@ -1,11 +1,12 @@
 #include "ProgramFixture.h"
 
-#include "links/Scramble.h"
-#include "shell/SettingsStore.h"
-#include "shell/SingleInstance.h"
-#include "ui/Content.h"
+#include "Content.h"
+#include "Scramble.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
 
@@ -18,11 +19,13 @@ class LifecycleTest : public QObject
 
     ProgramFixture f;
 
-    void makeReading()
+    static QString FirstLine(QProcess &process)
     {
-        QTest::keyClicks(f.child<QLineEdit>(f.main(), "txtName"), "x");
-        QTest::mouseClick(f.child<QPushButton>(f.main(), "cmdProceed"), Qt::LeftButton);
-        QTRY_VERIFY(f.display() && f.display()->isVisible());
+        QElapsedTimer timer;
+        timer.start();
+        while (!process.canReadLine() && timer.elapsed() < 10000)
+            process.waitForReadyRead(100);
+        return QString::fromLatin1(process.readLine().trimmed());
     }
 
     static QString probe() { return QCoreApplication::applicationDirPath() + "/kelt_lockprobe"; }
@@ -52,9 +55,9 @@ private Q_SLOTS:
             f.main()->findChild<QAction *>("mnuExit")->trigger();
         else
             f.main()->close();
-        QTRY_VERIFY(!f.program->isMainLoaded());
+        QTRY_VERIFY(!f.program->loadedMain());
         QCOMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
-        QVERIFY(!f.program->isDisplayLoaded());
+        QVERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.quits, 0);
         QVERIFY(!f.program->hasEnded());
         // In front and active with Exit focused, so that Enter and Alt+X work at once.
@@ -72,7 +75,7 @@ private Q_SLOTS:
     void closingResultWindow()
     {
         QFETCH(QString, route);
-        makeReading();
+        f.makeReading();
         const int drawn = f.nag()->supportTextIndex();
         if (route == "button")
             QTest::mouseClick(f.child<QPushButton>(f.display(), "cmdExit"), Qt::LeftButton);
@@ -80,23 +83,23 @@ private Q_SLOTS:
             f.display()->findChild<QAction *>("mnuExit")->trigger();
         else
             f.display()->close();
-        QTRY_VERIFY(!f.program->isDisplayLoaded());
+        QTRY_VERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
-        QVERIFY(f.program->isMainLoaded()); // hidden, still loaded
+        QVERIFY(f.program->loadedMain()); // hidden, still loaded
         QCOMPARE(f.nag()->supportTextIndex(), drawn);
 
         // Ending closes the hidden birth-details window without bringing the exit window back.
         QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
         QVERIFY(f.program->hasEnded());
-        QTRY_VERIFY(!f.program->isMainLoaded());
-        QTRY_VERIFY(!f.program->isNagLoaded());
+        QTRY_VERIFY(!f.program->loadedMain());
+        QTRY_VERIFY(!f.program->loadedNag());
         QCOMPARE(f.visibleWindows(), QStringList());
     }
 
     void backThenCloseShowsTextDrawnAtFirstLoad()
     {
-        makeReading();
+        f.makeReading();
         const int drawn = f.nag()->supportTextIndex();
         f.display()->findChild<QAction *>("mnuFileBack")->trigger();
         QTRY_COMPARE(f.visibleWindows(), QStringList{"frmMain"});
@@ -124,7 +127,7 @@ private Q_SLOTS:
         QFETCH(int, quits);
         for (const QChar key : keys) {
             if (key == 'd') {
-                makeReading();
+                f.makeReading();
                 continue;
             }
             QWidget *target = f.main();
@@ -160,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(f.messages->texts(), QStringList{"Application is already running"});
         QCOMPARE(f.messages->shown.front().icon, QMessageBox::Information);
         QCOMPARE(secondQuits, 1);
-        QVERIFY(!second.isMainLoaded());
+        QVERIFY(!second.loadedMain());
         // The running copy keeps its window.
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
     }
@@ -170,7 +173,7 @@ private Q_SLOTS:
         f.stop();
         const QString name = "KeltStaleLockProbe";
         QProcess holder;
-        holder.start(probe(), {name, "60000"});
+        holder.start(probe(), {name, "hold"});
         QVERIFY(holder.waitForReadyRead(10000));
         QCOMPARE(holder.readAll().trimmed(), QByteArray("acquired"));
         SingleInstance busy(name);
@@ -190,11 +193,14 @@ private Q_SLOTS:
         for (int round = 0; round < 5; ++round) {
             QProcess a;
             QProcess b;
-            a.start(probe(), {name, "1500"});
-            b.start(probe(), {name, "1500"});
-            QVERIFY(a.waitForFinished(10000));
-            QVERIFY(b.waitForFinished(10000));
-            QStringList outcomes = {QString(a.readAll().trimmed()), QString(b.readAll().trimmed())};
+            a.start(probe(), {name, "hold"});
+            b.start(probe(), {name, "hold"});
+            // Both have decided once both have spoken; the winner holds until told.
+            QStringList outcomes = {FirstLine(a), FirstLine(b)};
+            for (QProcess *p : {&a, &b}) {
+                p->closeWriteChannel();
+                QVERIFY(p->waitForFinished(10000));
+            }
             outcomes.sort();
             QCOMPARE(outcomes, (QStringList{"acquired", "refused"}));
         }
@@ -228,13 +234,11 @@ private Q_SLOTS:
         QFile file(blocker);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker + "/config"));
+        const auto config = ScopedEnv("XDG_CONFIG_HOME", QFile::encodeName(blocker + "/config"));
         QVERIFY(!SettingsStore("KeltReadOnly").SaveSetting("Duration", "x"));
         QCOMPARE(SettingsStore("KeltReadOnly").GetSetting("Duration"), QString());
         f.start();
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
-        qputenv("XDG_CONFIG_HOME", config);
     }
 };
 

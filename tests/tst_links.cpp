@@ -1,14 +1,15 @@
 #include "TestSupport.h"
 
-#include "links/Clock.h"
-#include "links/ReminderDate.h"
-#include "links/Scramble.h"
-#include "links/SiteAddress.h"
-#include "links/UpdateReminder.h"
-#include "links/modHelp.h"
-#include "links/modRedirect.h"
-#include "shell/SettingsStore.h"
-#include "shell/modTellAFriend.h"
+#include "Clock.h"
+#include "Program.h"
+#include "ReminderDate.h"
+#include "Scramble.h"
+#include "SettingsStore.h"
+#include "SiteAddress.h"
+#include "UpdateReminder.h"
+#include "modHelp.h"
+#include "modRedirect.h"
+#include "modTellAFriend.h"
 
 #include <QUrlQuery>
 
@@ -24,8 +25,6 @@ class LinksTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { Clock::SetToday(std::nullopt); }
-
     void sitePages_data()
     {
         QTest::addColumn<void *>("open");
@@ -217,8 +216,8 @@ private Q_SLOTS:
         QFETCH(bool, opened);
         QFETCH(QString, after);
 
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        Clock::SetToday(QDate(2026, 12, 8));
+        const auto locale = DefaultLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        const auto today = PinnedToday(QDate(2026, 12, 8));
         const QString app = QString("KeltReminder-%1").arg(QTest::currentDataTag());
         SettingsStore store(app);
         if (!stored.isEmpty())
@@ -228,8 +227,7 @@ private Q_SLOTS:
         MessageRecorder messages;
         if (answer)
             messages.answers.push_back(QMessageBox::StandardButton(answer));
-        UpdateReminder(store);
-        QLocale::setDefault(QLocale::c());
+        Program::RemindOfUpdates(store);
 
         QCOMPARE(messages.shown.size(), std::size_t(asked ? 1 : 0));
         if (asked) {
@@ -247,7 +245,7 @@ private Q_SLOTS:
 
         // Started again the same day: no question.
         MessageRecorder again;
-        UpdateReminder(store);
+        Program::RemindOfUpdates(store);
         QVERIFY(again.shown.empty());
     }
 
@@ -257,14 +255,12 @@ private Q_SLOTS:
         QFile blocker(dir.filePath("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("file/x"));
+        const auto config = ScopedEnv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("file/x")));
         SettingsStore store("KeltUnwritable");
         MessageRecorder messages;
-        UpdateReminder(store);
-        UpdateReminder(store); // never stored, so still a first start: never a question
+        Program::RemindOfUpdates(store);
+        Program::RemindOfUpdates(store); // never stored, so still a first start: never a question
         QVERIFY(messages.shown.empty());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                           qEnvironmentVariable("XDG_CONFIG_HOME"));
     }
 };
 

@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
 
-#include "ui/Content.h"
-#include "ui/frmAbout.h"
+#include "Content.h"
+#include "frmAbout.h"
 
 #include <QScreen>
 #include <QTimer>
@@ -33,13 +33,6 @@ class LooksTest : public QObject
 
     ProgramFixture f;
 
-    void makeReading()
-    {
-        QTest::keyClicks(f.child<QLineEdit>(f.main(), "txtName"), "x");
-        QTest::mouseClick(f.child<QPushButton>(f.main(), "cmdProceed"), Qt::LeftButton);
-        QTRY_VERIFY(f.display() && f.display()->isVisible());
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -58,7 +51,7 @@ private Q_SLOTS:
         QList<QPushButton *> buttons = f.main()->findChildren<QPushButton *>();
         frmAbout about(f.main());
         buttons += about.findChildren<QPushButton *>();
-        makeReading();
+        f.makeReading();
         buttons += f.display()->findChildren<QPushButton *>();
         buttons += f.nag()->findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 2 + 1 + 2 + 2);
@@ -82,7 +75,7 @@ private Q_SLOTS:
 
     void backShowsItsFocusAsTheResultOpens()
     {
-        makeReading();
+        f.makeReading();
         QApplication::setActiveWindow(f.display());
         auto *back = f.child<QPushButton>(f.display(), "cmdBack");
         auto *exit = f.child<QPushButton>(f.display(), "cmdExit");
@@ -94,7 +87,7 @@ private Q_SLOTS:
 
     void pictureHasAPlainDarkBorder()
     {
-        makeReading();
+        f.makeReading();
         auto *picture = f.child<QLabel>(f.display(), "picSign");
         const QImage shot = picture->grab().toImage();
         QCOMPARE(picture->size(), QSize(202, 202));

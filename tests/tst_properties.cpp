@@ -1,12 +1,13 @@
 #include "TestSupport.h"
 
-#include "links/Clock.h"
-#include "links/ReminderDate.h"
-#include "links/Scramble.h"
-#include "links/UpdateReminder.h"
-#include "links/modRedirect.h"
-#include "shell/SettingsStore.h"
-#include "shell/modTellAFriend.h"
+#include "Clock.h"
+#include "Program.h"
+#include "ReminderDate.h"
+#include "Scramble.h"
+#include "SettingsStore.h"
+#include "UpdateReminder.h"
+#include "modRedirect.h"
+#include "modTellAFriend.h"
 
 #include <QRandomGenerator>
 #include <QSettings>
@@ -99,7 +100,7 @@ private Q_SLOTS:
     void damagedSettingsFileDoesNotStopTheReminder()
     {
         QRandomGenerator random(99);
-        Clock::SetToday(QDate(2026, 12, 8));
+        const auto today = PinnedToday(QDate(2026, 12, 8));
         for (int round = 0; round < 50; ++round) {
             const QString app = QString("KeltGarbage%1").arg(round);
             SettingsStore store(app);
@@ -119,14 +120,13 @@ private Q_SLOTS:
 
             MessageRecorder messages;
             messages.answers = {QMessageBox::No};
-            UpdateReminder(store);
+            Program::RemindOfUpdates(store);
             // Whatever the file held, today is stored now, and the next start asks nothing.
             QCOMPARE(store.GetSetting("Duration"), QString("2026-12-08"));
             MessageRecorder next;
-            UpdateReminder(store);
+            Program::RemindOfUpdates(store);
             QVERIFY(next.shown.empty());
         }
-        Clock::SetToday(std::nullopt);
     }
 };
 

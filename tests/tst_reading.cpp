@@ -1,9 +1,11 @@
-#include "reading/ReadingCommand.h"
-#include "reading/SunSign.h"
-#include "reading/ZodiacSign.h"
-#include "reading/modRisingSign.h"
+#include "ReadingCommand.h"
+#include "SunSign.h"
+#include "ZodiacSign.h"
+#include "modRisingSign.h"
 
 #include <QTest>
+
+#include <cctype>
 
 #include <set>
 #include <string>
@@ -76,13 +78,15 @@ private Q_SLOTS:
 
     void pictureKeys()
     {
-        const char *keys[] = {"aries.jpg",       "taurus.jpg",    "gemini.jpg",   "cancer.jpg",
-                              "leo.jpg",         "virgo.jpg",     "libra.jpg",    "scorpio.jpg",
-                              "sagittarius.jpg", "capricorn.jpg", "aquarius.jpg", "pisces.jpg"};
+        // Item n is the sign at position n; its key is the name in lower case and ".jpg".
         for (int i = 0; i < 12; ++i) {
             QCOMPARE(*SignPictureItem(ZodiacSigns[i]), i + 1);
-            QCOMPARE(*SignPictureKey(ZodiacSigns[i]), std::string(keys[i]));
+            std::string key(ZodiacSigns[i]);
+            for (char &c : key)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            QCOMPARE(*SignPictureKey(ZodiacSigns[i]), key + ".jpg");
         }
+        QCOMPARE(*SignPictureKey("Sagittarius"), std::string("sagittarius.jpg"));
     }
 
     void readingTexts_data()
@@ -253,7 +257,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message"); // empty: passes
         QTest::addColumn<int>("icon");
-        QTest::addColumn<bool>("focusName");
+        QTest::addColumn<bool>("nameMissing");
 
         const QString feb = "Please Enter Correct Date Or Month!";
         const QString thirty = "Please Enter Correct Date Or Month !";
@@ -293,7 +297,7 @@ private Q_SLOTS:
         QFETCH(QString, year);
         QFETCH(QString, message);
         QFETCH(int, icon);
-        QFETCH(bool, focusName);
+        QFETCH(bool, nameMissing);
 
         const auto result =
             ValidateBirthDetails({name.toStdString(), day, month, year.toStdString(), "4am-6am"});
@@ -304,7 +308,7 @@ private Q_SLOTS:
         QVERIFY(result);
         QCOMPARE(QString::fromStdString(std::string(result->text)), message);
         QCOMPARE(int(result->icon), icon);
-        QCOMPARE(result->focusName, focusName);
+        QCOMPARE(result->problem == DetailsProblem::NoName, nameMissing);
     }
 
     void knownReadings_data()

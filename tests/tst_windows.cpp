@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
 
-#include "reading/ZodiacSign.h"
+#include "ZodiacSign.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -156,7 +156,7 @@ private Q_SLOTS:
         mainButton("cmdExit")->setFocus();
         QTest::keyClick(mainButton("cmdExit"), Qt::Key_Return);
         QTRY_VERIFY(f.nag() && f.nag()->isVisible());
-        QTRY_VERIFY(!f.program->isMainLoaded());
+        QTRY_VERIFY(!f.program->loadedMain());
         QVERIFY(!f.display());
     }
 
@@ -216,9 +216,9 @@ private Q_SLOTS:
 
         auto *back = f.child<QPushButton>(f.display(), "cmdBack");
         QTest::mouseClick(back, Qt::LeftButton);
-        QTRY_VERIFY(!f.program->isDisplayLoaded());
+        QTRY_VERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
-        QVERIFY(f.program->isNagLoaded());
+        QVERIFY(f.program->loadedNag());
         QCOMPARE(txtName()->text(), QString("ANN"));
         QCOMPARE(list("cmbDate")->currentText(), QString("1"));
         QCOMPARE(list("cmbYear")->currentText(), QString("1985"));
@@ -254,12 +254,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(f.display()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_COMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
-        QVERIFY(f.program->isMainLoaded());
+        QVERIFY(f.program->loadedMain());
         QCOMPARE(f.quits, 0);
         QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
         QTRY_COMPARE(f.visibleWindows(), QStringList());
-        QTRY_VERIFY(!f.program->isMainLoaded());
+        QTRY_VERIFY(!f.program->loadedMain());
     }
 };
 

@@ -17,7 +17,7 @@ class AccessKeys : public QObject
 public:
     explicit AccessKeys(QWidget *window);
 
-    // Takes the letter after the "&" in the button's caption.
+    // Takes the access key the "&" in the button's caption marks.
     void add(QAbstractButton *button);
 
 protected:
@@ -25,7 +25,7 @@ protected:
 
 private:
     QWidget *m_window;
-    QHash<int, QAbstractButton *> m_buttons;
+    QHash<QKeyCombination, QAbstractButton *> m_buttons;
 };
 
 } // namespace kelt

@@ -1,6 +1,6 @@
-#include "ui/AccessibleControls.h"
+#include "AccessibleControls.h"
 
-#include "ui/LinkLabel.h"
+#include "LinkLabel.h"
 
 namespace kelt {
 

@@ -1,9 +1,7 @@
-#include "ui/CoBrand.h"
+#include "CoBrand.h"
 
-#include "shell/ProgramRandom.h"
-#include "ui/frmMain.h"
+#include "frmMain.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace kelt {
@@ -18,9 +16,9 @@ int CoBrandNumber(double r)
     return static_cast<int>(std::nearbyint(r * 6 + 1));
 }
 
-void CoBrand_Randomize(frmMain &window)
+int CoBrand_Randomize(frmMain &window, double r)
 {
-    intCoBrandRandomNumber = static_cast<short>(CoBrandNumber(ProgramRandom::next()));
+    intCoBrandRandomNumber = static_cast<short>(CoBrandNumber(r));
     switch (intCoBrandRandomNumber) {
     case 1:
     case 3:
@@ -35,10 +33,6 @@ void CoBrand_Randomize(frmMain &window)
     default:
         break;
     }
-}
-
-int LastCoBrandNumber()
-{
     return intCoBrandRandomNumber;
 }
 

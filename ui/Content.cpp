@@ -1,4 +1,4 @@
-#include "ui/Content.h"
+#include "Content.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "ui/LinkLabel.h"
+#include "LinkLabel.h"
 
-#include "ui/AccessibleControls.h"
+#include "AccessibleControls.h"
 
 #include <QMouseEvent>
 

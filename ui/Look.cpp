@@ -1,4 +1,4 @@
-#include "ui/Look.h"
+#include "Look.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -75,6 +75,15 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
     SetTextColour(label, colour);
+    return label;
+}
+
+QLabel *MakeAutoLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
+                      const QColor &colour, int left, int top)
+{
+    QLabel *label = MakeLabel(parent, name, QLatin1String(text), font, colour);
+    label->move(Tw(left), Tw(top));
+    label->adjustSize();
     return label;
 }
 

@@ -54,6 +54,9 @@ void MakeFixedWindow(QWidget *window);
 // A named label in the given font and text colour.
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                   const QColor &colour);
+// A named caption that sizes itself to its text, its top-left corner at (left, top) twips.
+QLabel *MakeAutoLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
+                      const QColor &colour, int left, int top);
 // A named push button with the windows' peach face, in bold Verdana.
 QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
                         const QRect &geometry);

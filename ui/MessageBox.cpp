@@ -1,6 +1,7 @@
-#include "ui/MessageBox.h"
+#include "MessageBox.h"
 
-#include "ui/Content.h"
+#include "Content.h"
+#include "Texts.h"
 
 namespace kelt {
 
@@ -14,12 +15,13 @@ MessageBox::Handler &CurrentHandler()
 
 void MessageBox::inform(QWidget *parent, const QString &text, QMessageBox::Icon icon)
 {
-    show(parent, {QLatin1String(ApplicationTitle), text, icon, QMessageBox::Ok, QMessageBox::Ok});
+    show(parent,
+         {QLatin1String(text::ApplicationTitle), text, icon, QMessageBox::Ok, QMessageBox::Ok});
 }
 
 QMessageBox::StandardButton MessageBox::ask(QWidget *parent, const QString &text)
 {
-    return show(parent, {QLatin1String(ApplicationTitle), text, QMessageBox::Information,
+    return show(parent, {QLatin1String(text::ApplicationTitle), text, QMessageBox::Information,
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
 }
 

@@ -7,9 +7,6 @@
 
 namespace kelt {
 
-inline constexpr char ApplicationTitle[] = "Kelt Descendant Astrology";
-inline constexpr char WindowCaption[] = "Kelt Descendant Astrology v1.15";
-
 // Every message of the program goes through here, with the application title as caption.
 class MessageBox
 {

@@ -1,4 +1,4 @@
-#include "ui/ProgramStyle.h"
+#include "ProgramStyle.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

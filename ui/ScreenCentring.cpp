@@ -1,4 +1,4 @@
-#include "ui/ScreenCentring.h"
+#include "ScreenCentring.h"
 
 #include <QEvent>
 #include <QGuiApplication>

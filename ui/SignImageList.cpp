@@ -1,6 +1,6 @@
-#include "ui/SignImageList.h"
+#include "SignImageList.h"
 
-#include "reading/ZodiacSign.h"
+#include "ZodiacSign.h"
 
 namespace kelt {
 

@@ -1,10 +1,10 @@
-#include "ui/SiteMenu.h"
+#include "SiteMenu.h"
 
-#include "links/modHelp.h"
-#include "ui/Captions.h"
-#include "ui/Content.h"
-#include "ui/LinkLabel.h"
-#include "ui/Look.h"
+#include "Content.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "Texts.h"
+#include "modHelp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -31,25 +31,25 @@ void AddSeparator(QMenu *menu, const char *name)
 SiteMenu::SiteMenu(QMenuBar *menuBar, const HelpCaptions &captions, QObject *parent)
     : QObject(parent)
 {
-    QMenu *mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = menuBar->addMenu(QLatin1String(text::MenuHelp));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    connect(AddItem(mnuHelp, QStringLiteral("&Online Help"), "mnuOnline"), &QAction::triggered,
+    connect(AddItem(mnuHelp, QLatin1String(text::MenuOnlineHelp), "mnuOnline"), &QAction::triggered,
             this, &SiteMenu::mnuOnline_Click);
-    connect(AddItem(mnuHelp, QStringLiteral("&Visit Us Online"), "mnuVisit"), &QAction::triggered,
-            this, &SiteMenu::mnuVisit_Click);
+    connect(AddItem(mnuHelp, QLatin1String(text::MenuVisit), "mnuVisit"), &QAction::triggered, this,
+            &SiteMenu::mnuVisit_Click);
     AddSeparator(mnuHelp, captions.separator1);
     connect(AddItem(mnuHelp, QLatin1String(captions.update), "mnuUpdate"), &QAction::triggered,
             this, &SiteMenu::mnuUpdate_Click);
     AddSeparator(mnuHelp, captions.separator2);
-    connect(AddItem(mnuHelp, QStringLiteral("&About Software"), "mnuAbout"), &QAction::triggered,
-            this, &SiteMenu::aboutRequested);
+    connect(AddItem(mnuHelp, QLatin1String(text::MenuAbout), "mnuAbout"), &QAction::triggered, this,
+            &SiteMenu::aboutRequested);
 
     // Top-level entries without items act on a click of the entry itself.
-    QAction *mnuDonate = menuBar->addAction(QStringLiteral("&Donate"));
+    QAction *mnuDonate = menuBar->addAction(QLatin1String(text::MenuDonate));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
     connect(mnuDonate, &QAction::triggered, this, &SiteMenu::mnuDonate_Click);
-    QAction *mnuMakeMoneyOnline = menuBar->addAction(QStringLiteral("Make Money &Online"));
+    QAction *mnuMakeMoneyOnline = menuBar->addAction(QLatin1String(text::MenuMakeMoney));
     mnuMakeMoneyOnline->setObjectName(QStringLiteral("mnuMakeMoneyOnline"));
     connect(mnuMakeMoneyOnline, &QAction::triggered, this, &SiteMenu::mnuMakeMoneyOnline_Click);
 }
@@ -69,11 +69,11 @@ LinkLabel *SiteMenu::makeLabel61(QWidget *parent)
 
 namespace {
 
-LinkLabel *MakeBannerLabel(QWidget *parent, const char *name, const char *caption)
+LinkLabel *MakeBannerLabel(QWidget *parent, const char *name, const QString &textFile)
 {
     auto *label = new LinkLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setText(look::LabelText(QLatin1String(caption)));
+    label->setText(look::LabelText(content::Text(textFile)));
     label->setFont(look::Verdana(8.25, true, true));
     look::SetTextColour(label, look::colour::Peach);
     look::SetBackground(label, look::colour::Maroon);
@@ -86,14 +86,14 @@ LinkLabel *MakeBannerLabel(QWidget *parent, const char *name, const char *captio
 
 LinkLabel *SiteMenu::makeCobrandLabel(QWidget *parent)
 {
-    LinkLabel *label = MakeBannerLabel(parent, "lblCobrand", captions::Cobrand);
+    LinkLabel *label = MakeBannerLabel(parent, "lblCobrand", QStringLiteral("cobrand.txt"));
     QObject::connect(label, &LinkLabel::clicked, label, &modHelp::OpenCoBrandPage);
     return label;
 }
 
 LinkLabel *SiteMenu::makeFullBrandLabel(QWidget *parent)
 {
-    LinkLabel *label = MakeBannerLabel(parent, "lblFullBrand", captions::FullBrand);
+    LinkLabel *label = MakeBannerLabel(parent, "lblFullBrand", QStringLiteral("fullbrand.txt"));
     QObject::connect(label, &LinkLabel::clicked, label, &modHelp::OpenFullyBrandedPage);
     return label;
 }

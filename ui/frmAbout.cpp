@@ -1,13 +1,14 @@
-#include "ui/frmAbout.h"
+#include "frmAbout.h"
 
-#include "links/SiteAddress.h"
-#include "links/modHelp.h"
-#include "ui/AccessKeys.h"
-#include "ui/Content.h"
-#include "ui/LinkLabel.h"
-#include "ui/Look.h"
-#include "ui/MessageBox.h"
-#include "ui/ScreenCentring.h"
+#include "AccessKeys.h"
+#include "Content.h"
+#include "DefaultKeys.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "ScreenCentring.h"
+#include "SiteAddress.h"
+#include "Texts.h"
+#include "modHelp.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,15 +21,6 @@ using look::TwRect;
 namespace colour = look::colour;
 
 namespace {
-
-constexpr char Description[] =
-    "Kelt Descendant Astrology calculates your descendant sign based on Western Astrology. The "
-    "Descendent Sign describes the kind of people you get attracted to and find it comfortable "
-    "to have a relationship with.";
-
-constexpr char FullBrand[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website.";
 
 LinkLabel *MakeLink(QWidget *parent, const char *name, const QString &text, int left, int top)
 {
@@ -47,7 +39,7 @@ LinkLabel *MakeLink(QWidget *parent, const char *name, const QString &text, int 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QLatin1String(WindowCaption));
+    setWindowTitle(QLatin1String(text::WindowCaption));
     setWindowIcon(content::ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(look::Verdana(8.25));
@@ -58,20 +50,18 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    picIcon->setAccessibleName(QLatin1String(text::IconName));
     picIcon->setPixmap(content::ProgramIcon().pixmap(32, 32));
     picIcon->move(Tw(150), Tw(150));
     picIcon->adjustSize();
 
-    auto *label2 = new QLabel(QLatin1String(WindowCaption), this);
+    auto *label2 = new QLabel(QLatin1String(text::WindowCaption), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setFont(look::Verdana(9.75, true));
     label2->move(Tw(960), Tw(300));
     label2->adjustSize();
 
-    auto *label1 = new QLabel(QLatin1String(Description) + QLatin1Char(' ') +
-                                  content::Text(QStringLiteral("about3.txt")),
-                              this);
+    auto *label1 = new QLabel(content::Text(QStringLiteral("about/label1.txt")), this);
     label1->setObjectName(QStringLiteral("Label1"));
     look::SetTextColour(label1, colour::DarkRed);
     label1->setWordWrap(true);
@@ -79,12 +69,11 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     label1->setGeometry(TwRect(240, 960, 5985, 855));
     look::FitWrapped(label1);
 
-    LinkLabel *home =
-        MakeLink(this, "lblHomePage", QStringLiteral("Click here to visit ") + site::SiteAddress(),
-                 1560, 2040);
+    LinkLabel *home = MakeLink(this, "lblHomePage",
+                               QLatin1String(text::VisitSite) + site::SiteAddress(), 1560, 2040);
     connect(home, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
-    auto *label6 = new QLabel(QLatin1String(FullBrand), this);
+    auto *label6 = new QLabel(content::Text(QStringLiteral("about/label6.txt")), this);
     label6->setObjectName(QStringLiteral("Label6"));
     label6->setFont(look::Verdana(8.25, true));
     look::SetTextColour(label6, colour::DarkRed);
@@ -93,8 +82,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     label6->setGeometry(TwRect(240, 2500, 6015, 555));
     look::FitWrapped(label6);
 
-    LinkLabel *more =
-        MakeLink(this, "Label5", QStringLiteral("Click here for more details"), 3600, 3120);
+    LinkLabel *more = MakeLink(this, "Label5", QLatin1String(text::MoreDetails), 3600, 3120);
     connect(more, &LinkLabel::clicked, this, &frmAbout::Label5_Click);
 
     auto *line2 = new QFrame(this);
@@ -103,15 +91,12 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     line2->setFrameShadow(QFrame::Plain);
     line2->setGeometry(Tw(-60), Tw(3480), Tw(6420), 1);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setFont(look::Verdana(8.25, true));
-    look::SetFace(cmdOK, colour::Peach);
-    cmdOK->setGeometry(TwRect(4950, 3600, 1260, 345));
-    cmdOK->setDefault(true);
+    cmdOK = look::MakeButton(this, "cmdOK", text::ButtonOK, TwRect(4950, 3600, 1260, 345));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     (new AccessKeys(this))->add(cmdOK);
+    // Enter and Escape both press OK, wherever the focus is.
+    new DefaultKeys(this, cmdOK, cmdOK);
 
     for (QLabel *label : findChildren<QLabel *>())
         label->setFocusPolicy(Qt::NoFocus);

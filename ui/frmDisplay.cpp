@@ -1,22 +1,13 @@
-#include "ui/frmDisplay.h"
+#include "frmDisplay.h"
 
-#include "ui/AccessKeys.h"
-#include "ui/Content.h"
-#include "ui/DefaultKeys.h"
-#include "ui/LinkLabel.h"
-#include "ui/Look.h"
-#include "ui/MessageBox.h"
-#include "ui/ScreenCentring.h"
-#include "ui/SiteMenu.h"
+#include "Look.h"
+#include "Texts.h"
 
-#include <QCloseEvent>
-#include <QFrame>
+#include <QAction>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kelt {
 
@@ -26,66 +17,44 @@ namespace colour = look::colour;
 using look::MakeButton;
 using look::MakeLabel;
 
-frmDisplay::frmDisplay(QWidget *parent) : QWidget(parent)
+namespace {
+
+const MainFrame::Design WindowDesign = {
+    "frmDisplay",
+    {10455, 5520},
+    colour::Teal,
+    {0, 0, 10455, 735},     // Frame2
+    {0, 160, 10440, 585},   // Label61
+    {0, 4680, 10455, 855},  // Frame5
+    {120, 165, 6945, 615},  // lblCobrand
+    {120, 160, 6945, 615},  // lblFullBrand, drawn over it
+    {7680, 240, 1260, 465}, // cmdExit
+    text::MenuUpdateOnResult,
+    "mnuFileSep1",
+    "mnuFileSep2",
+};
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget *parent) : MainFrame(WindowDesign, parent)
 {
-    setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QLatin1String(WindowCaption));
-    setWindowIcon(content::ProgramIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(look::Verdana(8.25));
-    look::SetBackground(this, colour::Teal);
-
-    m_client = new QWidget(this);
-    m_client->setFixedSize(Tw(10455), Tw(5520));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_menuBar = new QMenuBar(this);
-    layout->setMenuBar(m_menuBar);
-    layout->addWidget(m_client);
-
-    buildMenus();
-
-    Frame2 = new QFrame(m_client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwRect(0, 0, 10455, 735));
-    look::SetBackground(Frame2, colour::Maroon);
-    Label61 = SiteMenu::makeLabel61(Frame2);
-    Label61->setGeometry(TwRect(0, 160, 10440, 585));
-
+    connect(addFileItem(text::MenuBack, "mnuFileBack"), &QAction::triggered, this,
+            &frmDisplay::cmdBack_Click);
+    connect(addFileItem(text::MenuExit, "mnuExit"), &QAction::triggered, this,
+            &frmDisplay::cmdExit_Click);
     buildResult();
-    buildBottom();
-    look::MakeFixedWindow(this);
-
-    auto *keys = new AccessKeys(this);
-    keys->add(cmdBack);
-    keys->add(cmdExit);
+    cmdBack = MakeButton(bottomBanner(), "cmdBack", text::ButtonBack, TwRect(9080, 240, 1260, 465));
+    connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
 
     setTabOrder(cmdBack, cmdExit);
     cmdBack->setFocus();
-    ScreenCentring::Centre(this);
-}
-
-void frmDisplay::buildMenus()
-{
-    QMenu *mnuFile = m_menuBar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction *mnuFileBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuFileBack->setObjectName(QStringLiteral("mnuFileBack"));
-    connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdBack_Click);
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
-
-    auto *site =
-        new SiteMenu(m_menuBar, {"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"}, this);
-    connect(site, &SiteMenu::aboutRequested, this, &frmDisplay::aboutRequested);
+    // Exit is both the default and the cancel button.
+    finishFrame({cmdBack, cmdExit}, cmdExit, cmdExit);
 }
 
 void frmDisplay::buildResult()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Kelt Descendant Astrology Result"), m_client);
+    auto *Frame1 = new QGroupBox(QLatin1String(text::ResultFrame), client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwRect(0, 720, 10455, 3975));
     Frame1->setFont(look::Verdana(9.75, true));
@@ -93,14 +62,10 @@ void frmDisplay::buildResult()
     look::SetTextColour(Frame1, colour::Blue);
 
     const QFont heading = look::Verdana(8.25, true, true);
-    QLabel *label18 = MakeLabel(Frame1, "Label18", QStringLiteral("Your Descendant Sign"), heading,
-                                colour::Brown);
-    label18->move(Tw(240), Tw(480));
-    label18->adjustSize();
-    QLabel *label2 =
-        MakeLabel(Frame1, "Label2", QStringLiteral("More About Your Sign"), heading, colour::Brown);
-    label2->move(Tw(240), Tw(840));
-    label2->adjustSize();
+    QLabel *label18 =
+        look::MakeAutoLabel(Frame1, "Label18", text::SignHeading, heading, colour::Brown, 240, 480);
+    QLabel *label2 = look::MakeAutoLabel(Frame1, "Label2", text::ReadingHeading, heading,
+                                         colour::Brown, 240, 840);
 
     lblYourDescendantSign = MakeLabel(Frame1, "lblYourDescendantSign", QString(),
                                       look::Verdana(9, true), colour::DarkRed);
@@ -132,34 +97,13 @@ void frmDisplay::buildResult()
         label->setFocusPolicy(Qt::NoFocus);
 }
 
-void frmDisplay::buildBottom()
-{
-    Frame5 = new QFrame(m_client);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(TwRect(0, 4680, 10455, 855));
-    look::SetBackground(Frame5, colour::Maroon);
-
-    lblCobrand = SiteMenu::makeCobrandLabel(Frame5);
-    lblCobrand->setGeometry(TwRect(120, 165, 6945, 615));
-    lblFullBrand = SiteMenu::makeFullBrandLabel(Frame5);
-    lblFullBrand->setGeometry(TwRect(120, 160, 6945, 615));
-    lblFullBrand->raise();
-
-    cmdExit = MakeButton(Frame5, "cmdExit", "&Exit", TwRect(7680, 240, 1260, 465));
-    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
-    cmdBack = MakeButton(Frame5, "cmdBack", "&Back", TwRect(9080, 240, 1260, 465));
-    connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
-}
-
 void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QString &reading)
 {
     lblYourDescendantSign->setText(sign);
     lblYourDescendantSign->adjustSize();
     picSign->setPixmap(picture);
     picSign->setAccessibleName(sign);
-    picSign->setAccessibleDescription(
-        QStringLiteral("The figure of %1 in a round gold-rimmed medallion on a dark red ground")
-            .arg(sign));
+    picSign->setAccessibleDescription(QLatin1String(text::PictureDescription).arg(sign));
     // The box fits the picture and its one-pixel border.
     if (!picture.isNull())
         picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
@@ -172,29 +116,6 @@ void frmDisplay::cmdBack_Click()
 {
     close();
     Q_EMIT backClicked();
-}
-
-void frmDisplay::cmdExit_Click()
-{
-    close();
-}
-
-void frmDisplay::keyPressEvent(QKeyEvent *event)
-{
-    // Exit is both the default and the cancel button.
-    if (!PressDefaultButtons(this, event, cmdExit, cmdExit))
-        QWidget::keyPressEvent(event);
-}
-
-void frmDisplay::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
-    event->accept();
-}
-
-void frmDisplay::Form_Unload()
-{
-    Q_EMIT unloaded();
 }
 
 } // namespace kelt

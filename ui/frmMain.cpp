@@ -1,54 +1,47 @@
-#include "ui/frmMain.h"
+#include "frmMain.h"
 
-#include "reading/modRisingSign.h"
-#include "ui/AccessKeys.h"
-#include "ui/Content.h"
-#include "ui/DefaultKeys.h"
-#include "ui/LinkLabel.h"
-#include "ui/Look.h"
-#include "ui/MessageBox.h"
-#include "ui/ScreenCentring.h"
-#include "ui/SiteMenu.h"
+#include "Content.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "MessageBox.h"
+#include "Texts.h"
+#include "modRisingSign.h"
 
-#include <QCloseEvent>
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace kelt {
 
 using look::Tw;
 using look::TwRect;
 namespace colour = look::colour;
+using look::MakeAutoLabel;
 using look::MakeButton;
 using look::MakeLabel;
 
 namespace {
 
-constexpr char Description[] =
-    "Kelt Descendant Astrology calculates your descendant sign based on Western Astrology "
-    "concepts. The Descendent represents the kind of connections you make with people. It "
-    "describes your infatuations and the kind of life partner you are looking for.";
-
-constexpr const char *MonthNames[] = {"January",   "February", "March",    "April",
-                                      "May",       "June",     "July",     "August",
-                                      "September", "October",  "November", "December"};
-
-// A caption that sizes itself to its text, anchored at its top-left corner.
-QLabel *MakeAutoLabel(QWidget *parent, const char *name, const char *text, const QFont &font,
-                      const QColor &colour, int left, int top)
-{
-    QLabel *label = MakeLabel(parent, name, text, font, colour);
-    label->move(Tw(left), Tw(top));
-    label->adjustSize();
-    return label;
-}
+const MainFrame::Design WindowDesign = {
+    "frmMain",
+    {7860, 5655},
+    colour::LightGreen,
+    {0, 0, 7860, 615},      // Frame2
+    {120, 135, 7680, 585},  // Label61
+    {0, 4800, 7860, 855},   // Frame5
+    {120, 120, 6225, 615},  // lblCobrand
+    {120, 120, 6225, 615},  // lblFullBrand, exactly over it
+    {6480, 240, 1260, 465}, // cmdExit
+    text::MenuUpdateOnMain,
+    "mnuHelp1",
+    "mnuHelp2",
+};
 
 QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
 {
@@ -64,30 +57,14 @@ QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
 
 } // namespace
 
-frmMain::frmMain(ReadingState &state, QWidget *parent) : QWidget(parent), m_state(state)
+frmMain::frmMain(ReadingState &state, QWidget *parent)
+    : MainFrame(WindowDesign, parent), m_state(state)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QLatin1String(WindowCaption));
-    setWindowIcon(content::ProgramIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(look::Verdana(8.25));
-    look::SetBackground(this, colour::LightGreen);
-
-    m_client = new QWidget(this);
-    m_client->setFixedSize(Tw(7860), Tw(5655));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_menuBar = new QMenuBar(this);
-    layout->setMenuBar(m_menuBar);
-    layout->addWidget(m_client);
-
-    buildMenus();
-    buildBanner();
+    connect(addFileItem(text::FindSign, "mnuFindZodiacRisingSign"), &QAction::triggered, this,
+            &frmMain::cmdProceed_Click);
+    connect(addFileItem(text::MenuExit, "mnuExit"), &QAction::triggered, this,
+            &frmMain::cmdExit_Click);
     buildBody();
-    buildBottom();
-    look::MakeFixedWindow(this);
 
     setTabOrder(txtName, cmbTime);
     setTabOrder(cmbTime, cmbDate);
@@ -96,61 +73,31 @@ frmMain::frmMain(ReadingState &state, QWidget *parent) : QWidget(parent), m_stat
     setTabOrder(cmbYear, cmdExit);
     setTabOrder(cmdExit, cmdProceed);
 
-    // The Find button's Alt+D comes before the menu bar's "&Donate".
-    auto *keys = new AccessKeys(this);
-    keys->add(cmdProceed);
-    keys->add(cmdExit);
-
     Form_Load();
     txtName->setFocus();
-    ScreenCentring::Centre(this);
-}
-
-void frmMain::buildMenus()
-{
-    mnuFile = m_menuBar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFindZodiacRisingSign =
-        mnuFile->addAction(QStringLiteral("Find My &Descendant Astrology Sign"));
-    mnuFindZodiacRisingSign->setObjectName(QStringLiteral("mnuFindZodiacRisingSign"));
-    connect(mnuFindZodiacRisingSign, &QAction::triggered, this, &frmMain::cmdProceed_Click);
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-
-    auto *site =
-        new SiteMenu(m_menuBar, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"}, this);
-    connect(site, &SiteMenu::aboutRequested, this, &frmMain::aboutRequested);
-}
-
-void frmMain::buildBanner()
-{
-    Frame2 = new QFrame(m_client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwRect(0, 0, 7860, 615));
-    look::SetBackground(Frame2, colour::Maroon);
-
-    Label61 = SiteMenu::makeLabel61(Frame2);
-    Label61->setGeometry(TwRect(120, 135, 7680, 585));
+    // Find is both the default and the cancel button; its Alt+D comes before the menu
+    // bar's "&Donate".
+    finishFrame({cmdProceed, cmdExit}, cmdProceed, cmdProceed);
 }
 
 void frmMain::buildBody()
 {
-    Frame1 = new QFrame(m_client);
+    auto *Frame1 = new QFrame(client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwRect(0, 600, 7860, 3495));
     look::SetBackground(Frame1, colour::LightGreen);
 
-    Label8 = MakeLabel(Frame1, "Label8", Description, look::Verdana(8.25, true), colour::Blue);
+    QLabel *Label8 = MakeLabel(Frame1, "Label8", content::Text(QStringLiteral("label8.txt")),
+                               look::Verdana(8.25, true), colour::Blue);
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label8->setWordWrap(true);
     Label8->setGeometry(TwRect(210, 160, 7455, 855));
     look::FitWrapped(Label8);
 
-    Label9 = MakeAutoLabel(Frame1, "Label9", "Enter the Correct Details and Know More.",
-                           look::Verdana(9, true), colour::Magenta, 1883, 1080);
+    MakeAutoLabel(Frame1, "Label9", text::Hint, look::Verdana(9, true), colour::Magenta, 1883,
+                  1080);
 
-    Frame3 = new QGroupBox(QStringLiteral("Enter Your Details"), Frame1);
+    auto *Frame3 = new QGroupBox(QLatin1String(text::DetailsFrame), Frame1);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Frame3->setGeometry(TwRect(120, 1320, 7600, 2055));
     Frame3->setFont(look::Verdana(8.25, true));
@@ -159,13 +106,17 @@ void frmMain::buildBody()
 
     const QFont caption = look::Verdana(8.25, true);
     const QFont heading = look::Verdana(8.25, false, true);
-    QLabel *label1 = MakeAutoLabel(Frame3, "Label1", "Name:-", caption, colour::Brown, 960, 360);
+    QLabel *label1 =
+        MakeAutoLabel(Frame3, "Label1", text::NameCaption, caption, colour::Brown, 960, 360);
     QLabel *label7 =
-        MakeAutoLabel(Frame3, "Label7", "Time Of Birth:-", caption, colour::Brown, 960, 915);
-    QLabel *label4 = MakeAutoLabel(Frame3, "Label4", "Date", heading, colour::Brown, 2640, 1320);
-    QLabel *label5 = MakeAutoLabel(Frame3, "Label5", "Month", heading, colour::Brown, 3840, 1320);
-    QLabel *label6 = MakeAutoLabel(Frame3, "Label6", "Year", heading, colour::Brown, 5400, 1320);
-    MakeAutoLabel(Frame3, "Label3", "Date Of Birth:-", caption, colour::Brown, 960, 1680);
+        MakeAutoLabel(Frame3, "Label7", text::TimeCaption, caption, colour::Brown, 960, 915);
+    QLabel *label4 =
+        MakeAutoLabel(Frame3, "Label4", text::DateHeading, heading, colour::Brown, 2640, 1320);
+    QLabel *label5 =
+        MakeAutoLabel(Frame3, "Label5", text::MonthHeading, heading, colour::Brown, 3840, 1320);
+    QLabel *label6 =
+        MakeAutoLabel(Frame3, "Label6", text::YearHeading, heading, colour::Brown, 5400, 1320);
+    MakeAutoLabel(Frame3, "Label3", text::BirthDateCaption, caption, colour::Brown, 960, 1680);
 
     txtName = new QLineEdit(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -188,36 +139,18 @@ void frmMain::buildBody()
     label4->setBuddy(cmbDate);
     label5->setBuddy(cmbMonth);
     label6->setBuddy(cmbYear);
-    txtName->setAccessibleName(QStringLiteral("Name"));
-    cmbDate->setAccessibleName(QStringLiteral("Day of birth"));
-    cmbMonth->setAccessibleName(QStringLiteral("Month of birth"));
-    cmbYear->setAccessibleName(QStringLiteral("Year of birth"));
-    cmbTime->setAccessibleName(QStringLiteral("Time of birth"));
+    txtName->setAccessibleName(QLatin1String(text::NameBoxName));
+    cmbDate->setAccessibleName(QLatin1String(text::DayListName));
+    cmbMonth->setAccessibleName(QLatin1String(text::MonthListName));
+    cmbYear->setAccessibleName(QLatin1String(text::YearListName));
+    cmbTime->setAccessibleName(QLatin1String(text::TimeListName));
 
     const auto labels = Frame1->findChildren<QLabel *>();
     for (QLabel *label : labels)
         label->setFocusPolicy(Qt::NoFocus);
 
-    cmdProceed = MakeButton(m_client, "cmdProceed", "Find My &Descendant Astrology Sign",
-                            TwRect(0, 4160, 7860, 585));
+    cmdProceed = MakeButton(client(), "cmdProceed", text::FindSign, TwRect(0, 4160, 7860, 585));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
-}
-
-void frmMain::buildBottom()
-{
-    Frame5 = new QFrame(m_client);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(TwRect(0, 4800, 7860, 855));
-    look::SetBackground(Frame5, colour::Maroon);
-
-    lblCobrand = SiteMenu::makeCobrandLabel(Frame5);
-    lblCobrand->setGeometry(TwRect(120, 120, 6225, 615));
-    lblFullBrand = SiteMenu::makeFullBrandLabel(Frame5);
-    lblFullBrand->setGeometry(TwRect(120, 120, 6225, 615));
-    lblFullBrand->raise();
-
-    cmdExit = MakeButton(Frame5, "cmdExit", "&Exit", TwRect(6480, 240, 1260, 465));
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 }
 
 void frmMain::Form_Load()
@@ -226,7 +159,7 @@ void frmMain::Form_Load()
     cmbDate->clear();
     cmbYear->clear();
     cmbTime->clear();
-    for (const char *month : MonthNames)
+    for (const char *month : text::MonthNames)
         cmbMonth->addItem(QLatin1String(month));
     for (int day = 1; day <= 31; ++day)
         cmbDate->addItem(QString::number(day));
@@ -280,8 +213,7 @@ bool frmMain::txtName_KeyPress(QKeyEvent *event)
     if ((k >= u'A' && k <= u'Z') || k == 8 || k == 13 || k == 32)
         return false;
 
-    MessageBox::inform(this, QStringLiteral("Please Enter Only Alphabet !"),
-                       QMessageBox::Information);
+    MessageBox::inform(this, QLatin1String(text::OnlyAlphabet), QMessageBox::Information);
     return true;
 }
 
@@ -307,7 +239,7 @@ bool frmMain::ValidateBirthDetails()
         this,
         QString::fromLatin1(message->text.data(), static_cast<qsizetype>(message->text.size())),
         icon);
-    if (message->focusName)
+    if (message->problem == DetailsProblem::NoName)
         txtName->setFocus();
     return false;
 }
@@ -317,29 +249,6 @@ void frmMain::cmdProceed_Click()
     if (!ValidateBirthDetails())
         return;
     Q_EMIT readingPassed(RunReading(m_state, enteredDetails()));
-}
-
-void frmMain::cmdExit_Click()
-{
-    close();
-}
-
-void frmMain::keyPressEvent(QKeyEvent *event)
-{
-    // Find is both the default and the cancel button.
-    if (!PressDefaultButtons(this, event, cmdProceed, cmdProceed))
-        QWidget::keyPressEvent(event);
-}
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    Form_Unload();
-    event->accept();
-}
-
-void frmMain::Form_Unload()
-{
-    Q_EMIT unloaded();
 }
 
 } // namespace kelt

@@ -1,5 +1,7 @@
 #include "signpicture.h"
 
+#include "ZodiacSign.h"
+
 #include "drawkit.h"
 #include "signfigures.h"
 #include "signglyphs.h"
@@ -133,9 +135,13 @@ void paintMedallion(QPainter &p)
 
 const QStringList &signKeys()
 {
-    static const QStringList keys = {"aries",       "taurus",    "gemini",   "cancer",
-                                     "leo",         "virgo",     "libra",    "scorpio",
-                                     "sagittarius", "capricorn", "aquarius", "pisces"};
+    // The program's own sign list, each name in lower case as the picture files are named.
+    static const QStringList keys = [] {
+        QStringList list;
+        for (const std::string_view sign : kelt::ZodiacSigns)
+            list << QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size())).toLower();
+        return list;
+    }();
     return keys;
 }
 

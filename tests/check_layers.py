@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+"""Fails when code includes upwards: reading <- links <- ui <- shell, each layer using only
+those below it. content/ holds data every layer may use. The astrology uses no Qt."""
+
+import os
+import re
+import sys
+
+LAYERS = ["reading", "links", "ui", "shell"]
+SHARED = ["content"]
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+
+
+def headers(root):
+    """Which folder each header name belongs to."""
+    owner = {}
+    for folder in LAYERS + SHARED:
+        for name in os.listdir(os.path.join(root, folder)):
+            if name.endswith((".h", ".inc.in")):
+                owner.setdefault(name.removesuffix(".in"), []).append(folder)
+    return owner
+
+
+def check(root):
+    owner = headers(root)
+    problems = []
+    for rank, layer in enumerate(LAYERS):
+        folder = os.path.join(root, layer)
+        for name in sorted(os.listdir(folder)):
+            if not name.endswith((".h", ".cpp", ".in")):
+                continue
+            path = os.path.join(folder, name)
+            with open(path, encoding="utf-8") as f:
+                source = f.read()
+            for match in INCLUDE.finditer(source):
+                kind, target = match.groups()
+                line = source.count("\n", 0, match.start()) + 1
+                where = "%s/%s:%d" % (layer, name, line)
+                if kind == "<":
+                    if layer == "reading" and re.match(r"Q[A-Za-z]", target):
+                        problems.append("%s: the astrology includes Qt's <%s>" % (where, target))
+                    continue
+                base = os.path.basename(target)
+                folders = owner.get(base)
+                if "/" in target:
+                    problems.append("%s: include \"%s\" by its name alone" % (where, target))
+                elif folders is None:
+                    continue  # generated or Qt's own (moc files)
+                elif len(folders) > 1:
+                    problems.append("%s: \"%s\" is in %s" % (where, base, " and ".join(folders)))
+                elif folders[0] in LAYERS and LAYERS.index(folders[0]) > rank:
+                    problems.append("%s: %s includes \"%s\" of %s, a layer above it"
+                                    % (where, layer, base, folders[0]))
+    return problems
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
+    problems = check(os.path.abspath(root))
+    for problem in problems:
+        print(problem)
+    if problems:
+        print("%d include(s) against the order reading <- links <- ui <- shell" % len(problems))
+        return 1
+    print("layers in order: reading <- links <- ui <- shell")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,115 @@
+#include "MainFrame.h"
+
+#include "AccessKeys.h"
+#include "Content.h"
+#include "DefaultKeys.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "ScreenCentring.h"
+#include "SiteMenu.h"
+#include "Texts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelt {
+
+using look::Tw;
+namespace colour = look::colour;
+
+namespace {
+
+QRect Pixels(const QRect &twips)
+{
+    return look::TwRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+QFrame *MakeBanner(QWidget *parent, const char *name, const QRect &twips)
+{
+    auto *banner = new QFrame(parent);
+    banner->setObjectName(QLatin1String(name));
+    banner->setGeometry(Pixels(twips));
+    look::SetBackground(banner, colour::Maroon);
+    return banner;
+}
+
+} // namespace
+
+MainFrame::MainFrame(const Design &design, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QLatin1String(design.objectName));
+    setWindowTitle(QLatin1String(text::WindowCaption));
+    setWindowIcon(content::ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(look::Verdana(8.25));
+    look::SetBackground(this, design.background);
+
+    m_client = new QWidget(this);
+    m_client->setFixedSize(Tw(design.client.width()), Tw(design.client.height()));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_client);
+
+    m_file = m_menuBar->addMenu(QLatin1String(text::MenuFile));
+    m_file->setObjectName(QStringLiteral("mnuFile"));
+    auto *site =
+        new SiteMenu(m_menuBar, {design.updateCaption, design.separator1, design.separator2}, this);
+    connect(site, &SiteMenu::aboutRequested, this, &MainFrame::aboutRequested);
+
+    Frame2 = MakeBanner(m_client, "Frame2", design.banner);
+    Label61 = SiteMenu::makeLabel61(Frame2);
+    Label61->setGeometry(Pixels(design.label61));
+
+    Frame5 = MakeBanner(m_client, "Frame5", design.bottom);
+    lblCobrand = SiteMenu::makeCobrandLabel(Frame5);
+    lblCobrand->setGeometry(Pixels(design.cobrand));
+    lblFullBrand = SiteMenu::makeFullBrandLabel(Frame5);
+    lblFullBrand->setGeometry(Pixels(design.fullBrand));
+    lblFullBrand->raise();
+    cmdExit = look::MakeButton(Frame5, "cmdExit", text::ButtonExit, Pixels(design.exit));
+    connect(cmdExit, &QPushButton::clicked, this, &MainFrame::cmdExit_Click);
+}
+
+QAction *MainFrame::addFileItem(const char *caption, const char *name)
+{
+    QAction *action = m_file->addAction(QLatin1String(caption));
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void MainFrame::finishFrame(const QList<QAbstractButton *> &accessButtons,
+                            QPushButton *defaultButton, QPushButton *cancelButton)
+{
+    Frame5->raise();
+    look::MakeFixedWindow(this);
+    auto *keys = new AccessKeys(this);
+    for (QAbstractButton *button : accessButtons)
+        keys->add(button);
+    new DefaultKeys(this, defaultButton, cancelButton);
+    ScreenCentring::Centre(this);
+}
+
+void MainFrame::cmdExit_Click()
+{
+    close();
+}
+
+void MainFrame::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void MainFrame::Form_Unload()
+{
+    Q_EMIT unloaded();
+}
+
+} // namespace kelt
