@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QAction;
-class QMenu;
 class QMenuBar;
 class QWidget;
 

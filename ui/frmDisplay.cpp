@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 namespace kelt {
