@@ -1,10 +1,12 @@
-// The floor: a bare Qt Widgets program with one empty window the size of the program's
+// The floors: bare Qt Widgets programs with one window the size of the program's
 // birth-details window, reporting to the bench runner the same way as the start-up probe.
-//   (no argument)  prints "painted" after the window's first paint, then exits.
+//   (no argument)  an empty window: prints "painted" after its first paint, then exits.
+//   text           the same with every text of the birth-details window in plain labels.
 //   reading        then opens an empty window the size of the result window as its
 //                  "reading", prints "reading <shown ms> <painted ms>", ends and prints
 //                  "vmhwm <peak resident kB>".
 #include "ProbeSupport.h"
+#include "TextFloor.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -50,7 +52,11 @@ int main(int argc, char *argv[])
 
     QWidget window;
     window.setObjectName(QStringLiteral("floorMain"));
-    window.setFixedSize(524, 377);
+    std::unique_ptr<kelt::bench::TextFloor> texts;
+    if (QCoreApplication::arguments().value(1) == QLatin1String("text"))
+        texts = std::make_unique<kelt::bench::TextFloor>(&window);
+    else
+        window.setFixedSize(524, 377);
     window.show();
 
     const int code = QApplication::exec();
