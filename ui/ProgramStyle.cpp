@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -96,6 +98,17 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
             return;
         }
         break;
+    case PE_FrameGroupBox: {
+        // Fusion reads this frame from an image file, and a first image read loads every
+        // image plugin before the first window shows; the same soft line, drawn.
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(option->palette.color(QPalette::Window).darker(122));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+        painter->restore();
+        return;
+    }
     case PE_FrameLineEdit:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if ((option->state & State_HasFocus) && qobject_cast<const QLineEdit *>(widget))
@@ -105,6 +118,31 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
         break;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    // Every menu bar asks for its overflow button's icon as it is built. Fusion reads it
+    // from an image file, and a first image read loads all image plugins, which would
+    // hold up the first window; a drawn chevron costs nothing. The menu bars never
+    // overflow anyway.
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) {
+        QPixmap pixmap(8, 8);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setPen(QPen(Qt::black, 1));
+        if (icon == SP_ToolBarVerticalExtensionButton) {
+            painter.translate(8, 0);
+            painter.rotate(90);
+        }
+        for (int x : {1, 4}) {
+            painter.drawLine(x, 1, x + 2, 4);
+            painter.drawLine(x + 2, 4, x, 7);
+        }
+        return QIcon(pixmap);
+    }
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 QRect ProgramStyle::subElementRect(SubElement element, const QStyleOption *option,

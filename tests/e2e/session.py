@@ -121,9 +121,10 @@ class ProgramRun:
             "LC_ALL": "C.UTF-8",
         })
         env.pop("QT_LOGGING_RULES", None)
-        self.log = tempfile.NamedTemporaryFile(prefix="stderr-", dir=self.folders.root)
-        self.process = subprocess.Popen([self.program], env=env,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
+        self.log = os.path.join(self.folders.root, "output-%d.log" % id(self))
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen([self.program], env=env,
+                                            stdout=log, stderr=subprocess.STDOUT)
         self.app = a11y.application(self.process.pid)
         if wait_for_window:
             # Keys go where the X focus is: wait until the window has it.
@@ -158,7 +159,7 @@ class ProgramRun:
 
     def output(self):
         """What the program wrote to its terminal so far."""
-        with open(self.log.name, "rb") as f:
+        with open(self.log, "rb") as f:
             return f.read().decode("utf-8", "replace")
 
     def running(self):
