@@ -76,6 +76,26 @@ LockOutcome TakeLock(QLockFile &lock, int liveWaitMs)
     }
 }
 
+bool ClearLockPath(const QString &path, int liveWaitMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        PathState state = ClearBrokenLock(path);
+        // A holder that died has let go of its file lock: the file is removed then.
+        if (state == PathState::Live && QLockFile(path).removeStaleLockFile())
+            state = PathState::Free;
+        if (state == PathState::Free)
+            return true;
+        if (state == PathState::Blocked)
+            return false;
+        const qint64 limit = state == PathState::Live ? liveWaitMs : WritingGraceMs + 200;
+        if (timer.elapsed() >= limit)
+            return false;
+        QThread::msleep(20);
+    }
+}
+
 bool MakePrivateFolder(const QString &path)
 {
     if (path.isEmpty() || !QDir().mkpath(path))

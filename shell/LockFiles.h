@@ -19,6 +19,11 @@ enum class LockOutcome
 // up to liveWaitMs; nothing here waits much longer than that or a second.
 LockOutcome TakeLock(QLockFile &lock, int liveWaitMs);
 
+// Clears what a killed or foreign writer left at a lock file's path, as TakeLock does, and
+// waits up to liveWaitMs for a live holder to let go, without taking the lock itself. True
+// when the path is then free for whoever locks it next.
+bool ClearLockPath(const QString &path, int liveWaitMs);
+
 // True when path is a folder of this user's own that nobody else may enter, after making it
 // so where it can (creating it, and narrowing the permissions of a folder this user owns).
 bool MakePrivateFolder(const QString &path);

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -70,11 +69,7 @@ bool MaySave(const QSettings &settings)
     Q_UNUSED(settings);
     return true;
 #else
-    QLockFile lock(settings.fileName() + QStringLiteral(".lock"));
-    if (TakeLock(lock, SaveWaitMs) != LockOutcome::Acquired)
-        return false;
-    lock.unlock();
-    return true;
+    return ClearLockPath(settings.fileName() + QStringLiteral(".lock"), SaveWaitMs);
 #endif
 }
 
