@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 
 # The reverse-DNS id names the .desktop file, the metainfo file and the icon alike.
-set(KELT_APP_ID "com.sarvelsoftwares.KeltDescendantAstrology")
+set(KELT_APP_ID "com.sarvelsoftwares.kelt_descendant_astrology")
 set(KELT_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}")
 set(KELT_ICON_DIR "${PROJECT_SOURCE_DIR}/content/icon")
 
