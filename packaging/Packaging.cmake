@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 
 # The reverse-DNS id names the .desktop file, the metainfo file and the icon alike.
-set(KELT_APP_ID "com.sarvelsoftwares.KeltDescendantAstrology")
+set(KELT_APP_ID "com.sarvelsoftwares.kelt_descendant_astrology")
 set(KELT_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}")
 set(KELT_ICON_DIR "${PROJECT_SOURCE_DIR}/content/icon")
 
@@ -22,19 +22,93 @@ install(FILES "${KELT_PACKAGING_DIR}/${KELT_APP_ID}.desktop"
 install(FILES "${KELT_PACKAGING_DIR}/${KELT_APP_ID}.metainfo.xml"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
+# Each size, and for screens scaled to 2 the picture of twice that size in the "@2" folder.
 foreach(size IN ITEMS 16 32 48 64 128 256)
     install(FILES "${KELT_ICON_DIR}/kelt-${size}.png"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+        RENAME "${KELT_APP_ID}.png")
+    math(EXPR double "${size} * 2")
+    install(FILES "${KELT_ICON_DIR}/kelt-${double}.png"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}@2/apps"
         RENAME "${KELT_APP_ID}.png")
 endforeach()
 install(FILES "${KELT_ICON_DIR}/kelt.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
     RENAME "${KELT_APP_ID}.svg")
 
+if(UNIX AND NOT APPLE)
+    # What Debian's own build helpers do for a program: every relocation resolved and made
+    # read-only at start, and the compiler's version strings (.comment) stripped along with
+    # the symbols.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_link_options(KeltFreeDescendantAstrology PRIVATE "LINKER:-z,relro,-z,now")
+    endif()
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_OBJCOPY}\")
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/KeltFreeDescendantAstrology\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+
+    # A command that is easy to type, as a link, so that the program still finds its own
+    # file name, KeltFreeDescendantAstrology, for its setting and its lock.
+    set(KELT_COMMAND "kelt-descendant-astrology")
+    set(KELT_PACKAGE_BUILD_DIR "${CMAKE_CURRENT_BINARY_DIR}/packaging")
+    file(MAKE_DIRECTORY "${KELT_PACKAGE_BUILD_DIR}/bin" "${KELT_PACKAGE_BUILD_DIR}/man1"
+        "${KELT_PACKAGE_BUILD_DIR}/doc")
+    file(CREATE_LINK KeltFreeDescendantAstrology "${KELT_PACKAGE_BUILD_DIR}/bin/${KELT_COMMAND}"
+        SYMBOLIC)
+    install(FILES "${KELT_PACKAGE_BUILD_DIR}/bin/${KELT_COMMAND}"
+        DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+    # The manual page under both names, and the changelog, compressed as Debian policy
+    # asks: gzip -9, without a name or a time stamp, so the package is the same each build.
+    find_program(KELT_GZIP gzip REQUIRED)
+    set(KELT_MAN_PAGE "${KELT_PACKAGE_BUILD_DIR}/man1/${KELT_COMMAND}.1")
+    set(KELT_CHANGELOG "${KELT_PACKAGE_BUILD_DIR}/doc/changelog.Debian")
+    add_custom_command(OUTPUT "${KELT_MAN_PAGE}.gz"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${KELT_PACKAGING_DIR}/${KELT_COMMAND}.1"
+            "${KELT_MAN_PAGE}"
+        COMMAND "${KELT_GZIP}" -9nf "${KELT_MAN_PAGE}"
+        DEPENDS "${KELT_PACKAGING_DIR}/${KELT_COMMAND}.1"
+        VERBATIM)
+    add_custom_command(OUTPUT "${KELT_CHANGELOG}.gz"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${KELT_PACKAGING_DIR}/changelog.Debian"
+            "${KELT_CHANGELOG}"
+        COMMAND "${KELT_GZIP}" -9nf "${KELT_CHANGELOG}"
+        DEPENDS "${KELT_PACKAGING_DIR}/changelog.Debian"
+        VERBATIM)
+    add_custom_target(kelt_package_docs ALL DEPENDS "${KELT_MAN_PAGE}.gz" "${KELT_CHANGELOG}.gz")
+    file(CREATE_LINK "${KELT_COMMAND}.1.gz"
+        "${KELT_PACKAGE_BUILD_DIR}/man1/KeltFreeDescendantAstrology.1.gz" SYMBOLIC)
+    install(FILES "${KELT_MAN_PAGE}.gz"
+        "${KELT_PACKAGE_BUILD_DIR}/man1/KeltFreeDescendantAstrology.1.gz"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
+    set(KELT_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/kelt-descendant-astrology")
+    install(FILES "${KELT_PACKAGING_DIR}/copyright" "${KELT_CHANGELOG}.gz"
+        DESTINATION "${KELT_DOC_DIR}")
+    install(FILES "${KELT_PACKAGING_DIR}/lintian-overrides"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides"
+        RENAME kelt-descendant-astrology)
+endif()
+
 # --- CPack: one Debian package -------------------------------------------------------
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "kelt-descendant-astrology")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+# The package's revision comes from the newest entry of its changelog, whose upstream part
+# must be this version.
+file(STRINGS "${KELT_PACKAGING_DIR}/changelog.Debian" KELT_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT KELT_CHANGELOG_TOP MATCHES "^kelt-descendant-astrology \\(([^)-]+)-([^)]+)\\)")
+    message(FATAL_ERROR "packaging/changelog.Debian: cannot read the newest version")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "packaging/changelog.Debian is for ${CMAKE_MATCH_1}, "
+                        "the program is ${PROJECT_VERSION}")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE "${CMAKE_MATCH_2}")
 set(CPACK_PACKAGE_VENDOR "Sarvel Softwares")
 set(CPACK_PACKAGE_CONTACT "Sarvel Softwares <support@sarvelsoftwares.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your descendant sign in Western astrology")
@@ -47,9 +121,29 @@ partner and relationship that descendant stands for.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 
+# The architecture is the one the compiler builds for (its library triplet, e.g.
+# x86_64-linux-gnu, named as dpkg names it), so a cross build is labelled for its target.
+if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+    set(KELT_TRIPLET "${CMAKE_LIBRARY_ARCHITECTURE}")
+    if(NOT KELT_TRIPLET AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -dumpmachine
+            OUTPUT_VARIABLE KELT_TRIPLET OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+    find_program(KELT_DPKG_ARCHITECTURE dpkg-architecture)
+    if(KELT_TRIPLET AND KELT_DPKG_ARCHITECTURE)
+        execute_process(COMMAND "${KELT_DPKG_ARCHITECTURE}" -t "${KELT_TRIPLET}" -qDEB_HOST_ARCH
+            OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+            OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    endif()
+    if(UNIX AND NOT APPLE AND NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+        message(WARNING "No Debian architecture for the compiler's target '${KELT_TRIPLET}'; "
+                        "the package takes the build machine's")
+    endif()
+endif()
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Sarvel Softwares <support@sarvelsoftwares.com>")
-set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
+# Freeware whose other rights the maker keeps: Debian files such a package under non-free.
+set(CPACK_DEBIAN_PACKAGE_SECTION "non-free/misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.sarvelsoftwares.com")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-dejavu-core
     dpkg-dev file desktop-file-utils appstream
+    # The package check: lintian as Debian's archive runs it, and man to read the manual page.
+    lintian man-db
     # The end-to-end suite: an X server, a window manager, keys through the X server and
     # the accessibility bus, read with Debian's own Python bindings.
     xvfb openbox xdotool x11-utils procps dbus at-spi2-core python3 python3-pyatspi

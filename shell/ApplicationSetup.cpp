@@ -10,6 +10,9 @@ void SetUpApplication()
 {
     // The windows' coloured buttons and lists need a style that honours the palette.
     QApplication::setStyle(new ProgramStyle);
+    // Desktops match the windows to the menu entry by this, whichever command started it.
+    QGuiApplication::setDesktopFileName(
+        QStringLiteral("com.sarvelsoftwares.kelt_descendant_astrology"));
     // Only EndProgram ends the program, not the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
 }

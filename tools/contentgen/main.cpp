@@ -63,11 +63,16 @@ int main(int argc, char **argv)
     }
 
     bool ok = true;
+    // Each picture also at twice the size, for screens scaled to 2; the program picks it by
+    // the "@2x" name.
     for (const QString &key : SignPicture::signKeys()) {
-        ok &= writeImage(SignPicture::render(key, 200), pictures + QLatin1Char('/') + key + ".jpg",
-                         "jpeg", 90);
+        const QString base = pictures + QLatin1Char('/') + key;
+        ok &= writeImage(SignPicture::render(key, 200), base + ".jpg", "jpeg", 90);
+        ok &= writeImage(SignPicture::render(key, 400), base + "@2x.jpg", "jpeg", 90);
     }
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // The icon at every size the desktop asks for and at twice each of them (96 and 512 are
+    // the doubles that no plain size already gives).
+    for (const int size : {16, 32, 48, 64, 96, 128, 256, 512}) {
         ok &= writeImage(AppIcon::render(size), icons + QStringLiteral("/kelt-%1.png").arg(size),
                          "png");
     }

@@ -23,8 +23,9 @@ constexpr qreal kRimOuter = 95;
 constexpr qreal kRimInner = 84;
 constexpr qreal kInnerRing = 79.5;
 
-// Alpha of the figure layer, slightly blurred, as a black shadow.
-QImage shadowOf(const QImage &layer, int opacity)
+// Alpha of the figure layer, slightly blurred, as a black shadow. Each pass is a 3 x 3 box;
+// a picture drawn larger takes more passes so the shadow stays as soft.
+QImage shadowOf(const QImage &layer, int opacity, int passes)
 {
     const int w = layer.width();
     const int h = layer.height();
@@ -34,7 +35,7 @@ QImage shadowOf(const QImage &layer, int opacity)
         for (int x = 0; x < w; ++x)
             a[size_t(y) * w + x] = qAlpha(line[x]);
     }
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < passes; ++pass) {
         std::vector<int> b(a.size());
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
@@ -194,7 +195,9 @@ QImage render(const QString &key, int size)
     }
 
     p.resetTransform();
-    p.drawImage(QPointF(1.2 * scale, 1.8 * scale), shadowOf(layer, 150));
+    // Box passes add up in variance, so the same softness takes scale squared times as many.
+    const int passes = std::max(1, int(std::lround(2 * scale * scale)));
+    p.drawImage(QPointF(1.2 * scale, 1.8 * scale), shadowOf(layer, 150, passes));
     p.drawImage(QPointF(0, 0), layer);
     return image;
 }

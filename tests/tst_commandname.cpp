@@ -1,0 +1,200 @@
+// The program started by its lower-case command (a link, as the package installs it) keeps
+// the settings file and the single-instance lock of its own file name.
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr char OwnName[] = "KeltFreeDescendantAstrology";
+constexpr char Command[] = "kelt-descendant-astrology";
+constexpr int StartMs = 10000;
+
+QString Program()
+{
+    return QStringLiteral(KELT_PROGRAM_PATH);
+}
+
+QString Probe()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/kelt_lockprobe");
+}
+
+QStringList Entries(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QString FirstLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readLine().trimmed());
+}
+
+// A user of one's own: settings, runtime and cache folders, and a folder on PATH holding
+// the lower-case link to the built program.
+struct User
+{
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QString runtime() const { return path(QStringLiteral("runtime")); }
+    QString settings() const { return path(QStringLiteral("config/SarvelSoftwares")); }
+    QString lock() const { return runtime() + QLatin1Char('/') + OwnName + ".lock"; }
+    QString settingsFile() const { return settings() + QLatin1Char('/') + OwnName + ".ini"; }
+    QString link() const { return path(QStringLiteral("bin/")) + Command; }
+
+    bool prepare() const
+    {
+        return dir.isValid() && QDir().mkpath(runtime()) &&
+               QFile::setPermissions(runtime(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner) &&
+               QDir().mkpath(path(QStringLiteral("config"))) &&
+               QDir().mkpath(path(QStringLiteral("cache"))) &&
+               QDir().mkpath(path(QStringLiteral("bin"))) && QFile::link(Program(), link());
+    }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), path(QStringLiteral("cache")));
+        env.insert(QStringLiteral("PATH"), path(QStringLiteral("bin")) + QLatin1Char(':') +
+                                               env.value(QStringLiteral("PATH")));
+        return env;
+    }
+
+    // Everything under the user's folders that carries the command's name instead of the
+    // program's own.
+    QStringList namedAfterTheCommand() const
+    {
+        QStringList found;
+        QDirIterator it(dir.path(),
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString entry = it.next();
+            if (entry != link() && QFileInfo(entry).fileName().contains(QLatin1String(Command)))
+                found << entry;
+        }
+        return found;
+    }
+};
+
+// A running copy of the program, ended when it goes out of scope.
+class Run
+{
+public:
+    Run(const User &user, const QString &command)
+    {
+        m_process.setProcessEnvironment(user.environment());
+        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+        if (command.contains(QLatin1Char('/'))) {
+            m_process.setProgram(command);
+        } else {
+            // Looked up on the user's PATH by the shell, which then becomes the program
+            // under the same process id, with the bare command as its argv[0].
+            m_process.setProgram(QStringLiteral("/bin/sh"));
+            m_process.setArguments({QStringLiteral("-c"), QStringLiteral("exec ") + command});
+        }
+        m_process.start();
+    }
+    ~Run() { stop(); }
+
+    bool started() { return m_process.waitForStarted(StartMs); }
+    bool running() const { return m_process.state() == QProcess::Running; }
+    QString pid() const { return QString::number(m_process.processId()); }
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+private:
+    QProcess m_process;
+};
+
+QString ProbeOutcome(const User &user)
+{
+    QProcess probe;
+    probe.setProcessEnvironment(user.environment());
+    probe.start(Probe(), {QLatin1String(OwnName), QStringLiteral("0")});
+    probe.waitForFinished(StartMs);
+    return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
+}
+
+} // namespace
+
+class CommandNameTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lowerCaseCommandKeepsTheProgramsOwnNames()
+    {
+        User user;
+        QVERIFY(user.prepare());
+        QCOMPARE(QFileInfo(user.link()).symLinkTarget(), QFileInfo(Program()).absoluteFilePath());
+
+        // Started by the command name, found on PATH, as a desktop entry starts it.
+        Run run(user, QLatin1String(Command));
+        QVERIFY(run.started());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(user.settingsFile()), StartMs);
+        QTRY_COMPARE_WITH_TIMEOUT(FirstLine(user.lock()), run.pid(), StartMs);
+        QVERIFY(run.running());
+        QCOMPARE(Entries(user.runtime()), QStringList{QString(OwnName) + ".lock"});
+        QCOMPARE(Entries(user.settings()), QStringList{QString(OwnName) + ".ini"});
+        QCOMPARE(user.namedAfterTheCommand(), QStringList());
+        // The lock is the one a copy started by the program's own name asks for.
+        QCOMPARE(ProbeOutcome(user), QStringLiteral("refused"));
+    }
+
+    void bothNamesShareOneSettingsFile()
+    {
+        User user;
+        QVERIFY(user.prepare());
+        QByteArray stored;
+        {
+            Run run(user, Program());
+            QVERIFY(run.started());
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(user.settingsFile()), StartMs);
+            QTRY_COMPARE_WITH_TIMEOUT(FirstLine(user.lock()), run.pid(), StartMs);
+            run.stop();
+            QFile file(user.settingsFile());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            stored = file.readAll();
+            QVERIFY(!stored.isEmpty());
+        }
+        {
+            Run run(user, user.link());
+            QVERIFY(run.started());
+            // The same lock, now held by the copy started through the link.
+            QTRY_COMPARE_WITH_TIMEOUT(FirstLine(user.lock()), run.pid(), StartMs);
+            QCOMPARE(ProbeOutcome(user), QStringLiteral("refused"));
+            run.stop();
+        }
+        // The second start read the date the first one stored and had nothing to add.
+        QCOMPARE(Entries(user.settings()), QStringList{QString(OwnName) + ".ini"});
+        QFile file(user.settingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), stored);
+        QCOMPARE(user.namedAfterTheCommand(), QStringList());
+    }
+};
+
+KELT_TEST_MAIN(CommandNameTest)
+#include "tst_commandname.moc"
