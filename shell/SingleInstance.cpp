@@ -12,18 +12,28 @@ SingleInstance::SingleInstance(const QString &name) : m_name(name) {}
 
 SingleInstance::~SingleInstance() = default;
 
-QStringList SingleInstance::lockDirectories()
+QString SingleInstance::lockDirectory(int choice)
 {
     // Never the shared temporary folder, where another user's file could refuse this one.
+    QString folder;
+    if (choice == 0) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    } else if (choice == 1) {
+        const QString cache =
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        if (!cache.isEmpty())
+            folder = QDir(cache).filePath(QStringLiteral("SarvelSoftwares"));
+    }
+    return MakePrivateFolder(folder) ? folder : QString();
+}
+
+QStringList SingleInstance::lockDirectories()
+{
     QStringList folders;
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (MakePrivateFolder(runtime))
-        folders << runtime;
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty()) {
-        const QString own = QDir(cache).filePath(QStringLiteral("SarvelSoftwares"));
-        if (MakePrivateFolder(own))
-            folders << own;
+    for (int choice = 0; choice < FolderChoices; ++choice) {
+        const QString folder = lockDirectory(choice);
+        if (!folder.isEmpty())
+            folders << folder;
     }
     return folders;
 }
@@ -33,7 +43,11 @@ bool SingleInstance::tryAcquire()
     if (m_lock && m_lock->isLocked())
         return true;
     m_lock.reset();
-    for (const QString &folder : lockDirectories()) {
+    // The private folder is made only when the runtime folder cannot take the lock.
+    for (int choice = 0; choice < FolderChoices; ++choice) {
+        const QString folder = lockDirectory(choice);
+        if (folder.isEmpty())
+            continue;
         auto lock =
             std::make_unique<QLockFile>(QDir(folder).filePath(m_name + QStringLiteral(".lock")));
         switch (TakeLock(*lock, 0)) {

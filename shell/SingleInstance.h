@@ -26,6 +26,11 @@ public:
     static QStringList lockDirectories();
 
 private:
+    static constexpr int FolderChoices = 2;
+    // The runtime folder (0) or the private one in the cache (1), made private if need be;
+    // empty when it cannot be had.
+    static QString lockDirectory(int choice);
+
     QString m_name;
     std::unique_ptr<QLockFile> m_lock;
 };
