@@ -52,6 +52,17 @@ PathState ClearBrokenLock(const QString &path)
     return QFile::remove(path) ? PathState::Free : PathState::Blocked;
 }
 
+// Waits a moment before the next try, while a live holder may still let go within
+// liveWaitMs, or a file just made may still be being written; false when time is up.
+bool WaitOnce(const QElapsedTimer &timer, PathState state, int liveWaitMs)
+{
+    const qint64 limit = state == PathState::Live ? liveWaitMs : WritingGraceMs + 200;
+    if (timer.elapsed() >= limit)
+        return false;
+    QThread::msleep(20);
+    return true;
+}
+
 } // namespace
 
 LockOutcome TakeLock(QLockFile &lock, int liveWaitMs)
@@ -68,11 +79,9 @@ LockOutcome TakeLock(QLockFile &lock, int liveWaitMs)
             return LockOutcome::Acquired;
         if (lock.error() != QLockFile::LockFailedError)
             return LockOutcome::CannotCreate;
-        const qint64 limit = state == PathState::Live ? liveWaitMs : WritingGraceMs + 200;
-        if (timer.elapsed() >= limit)
+        if (!WaitOnce(timer, state, liveWaitMs))
             return state == PathState::Live ? LockOutcome::HeldByLiveCopy
                                             : LockOutcome::CannotCreate;
-        QThread::msleep(20);
     }
 }
 
@@ -89,10 +98,8 @@ bool ClearLockPath(const QString &path, int liveWaitMs)
             return true;
         if (state == PathState::Blocked)
             return false;
-        const qint64 limit = state == PathState::Live ? liveWaitMs : WritingGraceMs + 200;
-        if (timer.elapsed() >= limit)
+        if (!WaitOnce(timer, state, liveWaitMs))
             return false;
-        QThread::msleep(20);
     }
 }
 
