@@ -1,15 +1,23 @@
 #include "SettingsStore.h"
 
-#include "LockFiles.h"
 #include "Scramble.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <memory>
+
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kelt {
 
@@ -34,14 +42,49 @@ QString IniPath(const QString &applicationName)
         .filePath(QStringLiteral("SarvelSoftwares/") + applicationName + QStringLiteral(".ini"));
 }
 
-// True when QSettings may open the file without hanging or reading something huge: absent,
-// or a plain file of a sane size. A FIFO, a directory or a device at its place is not.
+// True when path holds nothing, or what the test accepts, never looking through a link.
+template <typename Test> bool AbsentOr(const QString &path, Test test)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT;
+    return st.st_uid == ::getuid() && test(st);
+}
+
+// The store touches only a plain file of this user's own, of a sane size, in a folder of
+// theirs. A link, a FIFO, a device, or a file of someone else's (root started with a user's
+// folders, say) is left as it is: read as no value and never written through or replaced.
 bool SafeToOpen(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return !info.isSymLink();
-    return info.isFile() && info.size() <= LargestFile;
+    return AbsentOr(QFileInfo(path).path(),
+                    [](const struct stat &st) { return S_ISDIR(st.st_mode); }) &&
+           AbsentOr(path, [](const struct stat &st) {
+               return S_ISREG(st.st_mode) && st.st_size <= LargestFile;
+           });
+}
+
+// QSettings waits without end for its own lock beside the file. What cannot be a lock there
+// is cleared; a lock file is removed only when no process holds it (Qt takes a file lock
+// on it too), and a held one is waited for only a while.
+bool ClearLockPath(const QString &path, int waitMs)
+{
+    const QByteArray native = QFile::encodeName(path);
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        struct stat st;
+        if (::lstat(native.constData(), &st) != 0)
+            return errno == ENOENT;
+        if (S_ISDIR(st.st_mode))
+            return ::rmdir(native.constData()) == 0;
+        if (!S_ISREG(st.st_mode)) // opening a FIFO to look would hang
+            return ::unlink(native.constData()) == 0;
+        if (QLockFile(path).removeStaleLockFile())
+            return true;
+        if (timer.elapsed() >= waitMs)
+            return false;
+        QThread::msleep(20);
+    }
 }
 #endif
 
@@ -60,9 +103,6 @@ std::unique_ptr<QSettings> Open(const QString &applicationName)
 #endif
 }
 
-// QSettings waits without end for its own lock beside the file; a lock left by a killed
-// copy (or anything else at that path) is cleared here first, and a live one waited for
-// only a while.
 bool MaySave(const QSettings &settings)
 {
 #ifdef Q_OS_WIN

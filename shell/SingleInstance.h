@@ -2,37 +2,42 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace kelt {
 
-// One running copy per user, decided before any window shows. The lock lives in a folder
-// of this user's own: the runtime folder, or else a private folder in the user's cache.
+// One running copy per user, decided before any window shows. The lock is one the system
+// holds for the process and drops when it ends, however it ends, so no lock is ever stale
+// and nothing is taken over.
 class SingleInstance
 {
 public:
-    explicit SingleInstance(const QString &name);
+    // The lock is the file name + ".lock" in folder.
+    explicit SingleInstance(const QString &name, const QString &folder = DefaultFolder());
     ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // False only when another live copy of this user holds the lock. Where no lock can be
-    // made at all, this copy runs unguarded: better than not running.
+    // False only when another running copy holds the lock. Where no lock can be made at
+    // all, this copy runs unguarded: better than not running.
     bool tryAcquire();
 
-    // The lock file in use, or empty when this copy runs unguarded or has not tried yet.
+    // The lock file held, or empty when this copy runs unguarded or has not tried yet.
     QString lockFilePath() const;
-    // Where the lock may live, most preferred first.
-    static QStringList lockDirectories();
+
+    // The one folder of this user's where the lock lives, whatever the environment says:
+    // the user's runtime folder when it really is theirs, else a private folder in their
+    // home. Not made here; tryAcquire makes it when it is missing.
+    static QString DefaultFolder();
 
 private:
-    static constexpr int FolderChoices = 2;
-    // The runtime folder (0) or the private one in the cache (1), made private if need be;
-    // empty when it cannot be had.
-    static QString lockDirectory(int choice);
+    void release();
 
-    QString m_name;
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    QString m_held;
+#ifdef Q_OS_WIN
+    void *m_handle = nullptr;
+#else
+    int m_fd = -1;
+#endif
 };
 
 } // namespace kelt

@@ -1,11 +1,12 @@
 #include "ApplicationSetup.h"
+#include "ApplicationStart.h"
 #include "Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const auto app = kelt::CreateApplicationOrExit(argc, argv);
     kelt::SetUpApplication();
 
     kelt::Program program;

@@ -89,6 +89,16 @@ inline QList<QPair<QString, QString>> QueryFields(const QString &address)
     return fields;
 }
 
+// A time bound for a test, stretched where the build runs slowly (the sanitizers).
+constexpr qint64 TimeLimitMs(qint64 ms)
+{
+#ifdef KELT_SLOW_BUILD
+    return ms * 5;
+#else
+    return ms;
+#endif
+}
+
 // Puts a global back as it was when the scope ends, however the test leaves it.
 class ScopeGuard
 {

@@ -1,6 +1,7 @@
 // Takes the program's single-instance lock in a process of its own, for the tests:
 // prints "acquired" or "refused". With "hold", keeps the lock until its standard input
-// closes or gets a line, so a test decides when the lock is let go.
+// closes or gets a line, so a test decides when the lock is let go. A third argument names
+// the lock's folder instead of the usual one.
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,9 @@ int main(int argc, char *argv[])
     const QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1, QStringLiteral("KeltFreeDescendantAstrology"));
     const bool hold = args.value(2) == QLatin1String("hold");
+    const QString folder = args.value(3, kelt::SingleInstance::DefaultFolder());
 
-    kelt::SingleInstance instance(name);
+    kelt::SingleInstance instance(name, folder);
     const bool acquired = instance.tryAcquire();
     std::printf("%s\n", acquired ? "acquired" : "refused");
     std::fflush(stdout);

@@ -1,5 +1,6 @@
 // The program started by its lower-case command (a link, as the package installs it) keeps
 // the settings file and the single-instance lock of its own file name.
+#include "SingleInstance.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -30,14 +31,6 @@ QStringList Entries(const QString &folder)
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QString FirstLine(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readLine().trimmed());
-}
-
 // A user of one's own: settings, runtime and cache folders, and a folder on PATH holding
 // the lower-case link to the built program.
 struct User
@@ -47,7 +40,7 @@ struct User
     QString path(const QString &name) const { return dir.filePath(name); }
     QString runtime() const { return path(QStringLiteral("runtime")); }
     QString settings() const { return path(QStringLiteral("config/SarvelSoftwares")); }
-    QString lock() const { return runtime() + QLatin1Char('/') + OwnName + ".lock"; }
+    static QString locks() { return kelt::SingleInstance::DefaultFolder(); }
     QString settingsFile() const { return settings() + QLatin1Char('/') + OwnName + ".ini"; }
     QString link() const { return path(QStringLiteral("bin/")) + Command; }
 
@@ -112,7 +105,6 @@ public:
 
     bool started() { return m_process.waitForStarted(StartMs); }
     bool running() const { return m_process.state() == QProcess::Running; }
-    QString pid() const { return QString::number(m_process.processId()); }
     void stop()
     {
         if (m_process.state() == QProcess::NotRunning)
@@ -154,13 +146,13 @@ private Q_SLOTS:
         Run run(user, QLatin1String(Command));
         QVERIFY(run.started());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(user.settingsFile()), StartMs);
-        QTRY_COMPARE_WITH_TIMEOUT(FirstLine(user.lock()), run.pid(), StartMs);
+        // The lock is the one a copy started by the program's own name asks for.
+        QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(user), QStringLiteral("refused"), StartMs);
         QVERIFY(run.running());
-        QCOMPARE(Entries(user.runtime()), QStringList{QString(OwnName) + ".lock"});
+        QVERIFY(QFile::exists(User::locks() + QLatin1Char('/') + OwnName + ".lock"));
+        QCOMPARE(Entries(User::locks()).filter(QLatin1String(Command)), QStringList());
         QCOMPARE(Entries(user.settings()), QStringList{QString(OwnName) + ".ini"});
         QCOMPARE(user.namedAfterTheCommand(), QStringList());
-        // The lock is the one a copy started by the program's own name asks for.
-        QCOMPARE(ProbeOutcome(user), QStringLiteral("refused"));
     }
 
     void bothNamesShareOneSettingsFile()
@@ -172,7 +164,7 @@ private Q_SLOTS:
             Run run(user, Program());
             QVERIFY(run.started());
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(user.settingsFile()), StartMs);
-            QTRY_COMPARE_WITH_TIMEOUT(FirstLine(user.lock()), run.pid(), StartMs);
+            QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(user), QStringLiteral("refused"), StartMs);
             run.stop();
             QFile file(user.settingsFile());
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -183,8 +175,7 @@ private Q_SLOTS:
             Run run(user, user.link());
             QVERIFY(run.started());
             // The same lock, now held by the copy started through the link.
-            QTRY_COMPARE_WITH_TIMEOUT(FirstLine(user.lock()), run.pid(), StartMs);
-            QCOMPARE(ProbeOutcome(user), QStringLiteral("refused"));
+            QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(user), QStringLiteral("refused"), StartMs);
             run.stop();
         }
         // The second start read the date the first one stored and had nothing to add.
@@ -193,6 +184,35 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), stored);
         QCOMPARE(user.namedAfterTheCommand(), QStringList());
+    }
+
+    // Where no display can be opened the program says so in one line and ends with 1.
+    void noDisplayEndsWithOneClearLine_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("unset") << QString();
+        QTest::newRow("nothing answers") << QStringLiteral(":4242");
+    }
+    void noDisplayEndsWithOneClearLine()
+    {
+        QFETCH(QString, display);
+        User user;
+        QVERIFY(user.prepare());
+        QProcessEnvironment env = user.environment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("DISPLAY"));
+        if (!display.isEmpty())
+            env.insert(QStringLiteral("DISPLAY"), display);
+        QProcess run;
+        run.setProcessEnvironment(env);
+        run.start(Program());
+        QVERIFY(run.waitForFinished(StartMs));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), 1);
+        const QByteArray said = run.readAllStandardError().trimmed();
+        QCOMPARE(said.count('\n'), 0);
+        QVERIFY2(said.contains("display"), said.constData());
     }
 };
 

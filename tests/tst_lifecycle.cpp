@@ -168,25 +168,6 @@ private Q_SLOTS:
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
     }
 
-    void staleLockDoesNotRefuse()
-    {
-        f.stop();
-        const QString name = "KeltStaleLockProbe";
-        QProcess holder;
-        holder.start(probe(), {name, "hold"});
-        QVERIFY(holder.waitForReadyRead(10000));
-        QCOMPARE(holder.readAll().trimmed(), QByteArray("acquired"));
-        SingleInstance busy(name);
-        QVERIFY(!busy.tryAcquire());
-        holder.kill(); // a crash: the lock file stays behind
-        QVERIFY(holder.waitForFinished(10000));
-        const QString left = SingleInstance::lockDirectories().value(0) + "/" + name + ".lock";
-        QVERIFY(QFile::exists(left));
-        SingleInstance next(name);
-        QVERIFY(next.tryAcquire());
-        f.start();
-    }
-
     void simultaneousStartsLetExactlyOneRun()
     {
         const QString name = "KeltRaceProbe";

@@ -39,6 +39,8 @@ class StartupTest(ProgramTest):
                 run.window_with("text", "Name")
                 self.assertEqual(folders.opened(), opened)
                 self.assertIn(self.stored_line(), folders.settings_text().split("\n"))
+                # One copy per user, whatever its folders: this one ends before the next.
+                run.stop()
 
     def test_second_copy_is_refused_and_the_first_keeps_its_window(self):
         first = self.start()
