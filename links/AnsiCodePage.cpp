@@ -15,9 +15,11 @@ unsigned char Encode(QChar c)
     const wchar_t wide = static_cast<wchar_t>(c.unicode());
     char bytes[4] = {};
     BOOL usedDefault = FALSE;
-    const int written =
-        WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, &usedDefault);
-    if (written != 1 || usedDefault)
+    // Without best fit, as the page's own table reads: Windows would otherwise write "A"
+    // for U+0100 where every other platform writes "?".
+    const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes,
+                                            sizeof bytes, nullptr, &usedDefault);
+    if (written != 1 || usedDefault || Decode(static_cast<unsigned char>(bytes[0])) != c)
         return '?';
     return static_cast<unsigned char>(bytes[0]);
 }

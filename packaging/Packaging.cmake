@@ -9,10 +9,9 @@ set(KELT_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}")
 set(KELT_ICON_DIR "${PROJECT_SOURCE_DIR}/content/icon")
 
 if(WIN32)
-    # The program icon Explorer shows for the .exe.
-    target_sources(KeltFreeDescendantAstrology PRIVATE "${KELT_PACKAGING_DIR}/kelt.rc")
-    set_source_files_properties("${KELT_PACKAGING_DIR}/kelt.rc" PROPERTIES
-        INCLUDE_DIRECTORIES "${KELT_PACKAGING_DIR}")
+    # The icon and the version details Explorer shows for the .exe.
+    configure_file("${KELT_PACKAGING_DIR}/windows/kelt.rc.in" "${PROJECT_BINARY_DIR}/kelt.rc" @ONLY)
+    target_sources(KeltFreeDescendantAstrology PRIVATE "${PROJECT_BINARY_DIR}/kelt.rc")
 endif()
 
 install(TARGETS KeltFreeDescendantAstrology RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")

@@ -1,5 +1,6 @@
-// The program started by its lower-case command (a link, as the package installs it) keeps
-// the settings file and the single-instance lock of its own file name.
+// The program started by another name (a lower-case link, as the Linux package installs it,
+// or a shortcut, as Windows starts it) keeps the setting and the single-instance lock of
+// its own file name.
 #include "SingleInstance.h"
 #include "TestSupport.h"
 
@@ -7,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -25,6 +27,15 @@ QString Probe()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/kelt_lockprobe");
 }
 
+#ifdef Q_OS_WIN
+QString ProbeOutcome()
+{
+    QProcess probe;
+    probe.start(Probe(), {QLatin1String(OwnName)});
+    probe.waitForFinished(StartMs);
+    return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
+}
+#else
 QStringList Entries(const QString &folder)
 {
     return QDir(folder).entryList(
@@ -129,6 +140,8 @@ QString ProbeOutcome(const User &user)
     return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
 }
 
+#endif
+
 } // namespace
 
 class CommandNameTest : public QObject
@@ -136,6 +149,31 @@ class CommandNameTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+#ifdef Q_OS_WIN
+    // Windows starts a program through a shortcut, and a program's names come from its file.
+    void shortcutKeepsTheProgramsOwnNames()
+    {
+        const QString key = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\";
+        QSettings(key + OwnName, QSettings::NativeFormat).remove(QString());
+        QTemporaryDir dir;
+        const QString shortcut = dir.filePath(QStringLiteral("Kelt Descendant Astrology.lnk"));
+        QVERIFY(QFile::link(Program(), shortcut));
+        QCOMPARE(QFileInfo(shortcut).symLinkTarget(), QFileInfo(Program()).absoluteFilePath());
+
+        QProcess::execute(QStringLiteral("cmd"),
+                          {"/c", "start", "", QDir::toNativeSeparators(shortcut)});
+        QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(), QStringLiteral("refused"), StartMs);
+        QTRY_COMPARE_WITH_TIMEOUT(QSettings(key + OwnName, QSettings::NativeFormat).childGroups(),
+                                  QStringList{"Settings"}, StartMs);
+        QCOMPARE(
+            QSettings(key + "Kelt Descendant Astrology", QSettings::NativeFormat).childGroups(),
+            QStringList());
+        QProcess::execute(QStringLiteral("taskkill"),
+                          {"/f", "/im", QString(OwnName) + QStringLiteral(".exe")});
+        QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(), QStringLiteral("acquired"), StartMs);
+        QSettings(key + OwnName, QSettings::NativeFormat).remove(QString());
+    }
+#else
     void lowerCaseCommandKeepsTheProgramsOwnNames()
     {
         User user;
@@ -214,6 +252,7 @@ private Q_SLOTS:
         QCOMPARE(said.count('\n'), 0);
         QVERIFY2(said.contains("display"), said.constData());
     }
+#endif
 };
 
 KELT_TEST_MAIN(CommandNameTest)

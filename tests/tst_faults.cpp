@@ -45,6 +45,7 @@ QString FirstLine(QProcess &process)
     return QString::fromLatin1(process.readLine().trimmed());
 }
 
+#ifndef Q_OS_WIN
 void WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -52,7 +53,6 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-#ifndef Q_OS_WIN
 // A tmpfs of the test's own, where this process may mount one; unmounted at the end.
 class ScratchMount
 {
@@ -480,11 +480,12 @@ private Q_SLOTS:
         box("txtName")->setText("Ann");
         box("txtEmail")->setText("ann@example.com");
         box("txtFriendEmail")->setText("bob@example.com");
-        // A pasted megabyte: more than the 32,767 characters a line box takes by default.
+        // A pasted megabyte fills the box up to the address limit: past the 32,767
+        // characters a line box takes by default where the limit is higher (not on Windows).
         box("txtFriendName")->selectAll();
         box("txtFriendName")->insert(QString(1000000, 'b'));
         const int kept = box("txtFriendName")->text().size();
-        QVERIFY2(kept > 32767, qPrintable(QString::number(kept)));
+        QVERIFY2(kept >= qMin(32768, MaxAddressLength - 500), qPrintable(QString::number(kept)));
         // The next key no longer fits.
         QTest::keyClick(box("txtFriendName"), Qt::Key_B);
         QCOMPARE(box("txtFriendName")->text().size(), kept);

@@ -10,6 +10,14 @@
 #include <QProcess>
 #include <QSettings>
 
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <sddl.h>
+#endif
+
 using namespace kelt;
 using namespace kelt::test;
 
@@ -180,7 +188,7 @@ private Q_SLOTS:
             QStringList outcomes = {FirstLine(a), FirstLine(b)};
             for (QProcess *p : {&a, &b}) {
                 p->closeWriteChannel();
-                QVERIFY(p->waitForFinished(10000));
+                QVERIFY(p->state() == QProcess::NotRunning || p->waitForFinished(10000));
             }
             outcomes.sort();
             QCOMPARE(outcomes, (QStringList{"acquired", "refused"}));
@@ -189,19 +197,32 @@ private Q_SLOTS:
 
     void settingsRoundTripUnderScrambledKey()
     {
+#ifdef Q_OS_WIN
+        // Windows keeps it in the registry, where every earlier version kept it.
+        const auto raw = [] {
+            return std::make_unique<QSettings>(
+                "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KeltStoreProbe",
+                QSettings::NativeFormat);
+        };
+        raw()->remove("");
+#else
+        const auto raw = [] {
+            return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                               "SarvelSoftwares", "KeltStoreProbe");
+        };
+        QVERIFY(raw()->fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+#endif
         SettingsStore store("KeltStoreProbe");
         QCOMPARE(store.GetSetting("Duration"), QString());
         QVERIFY(store.SaveSetting("Duration", "2026-12-08"));
         QCOMPARE(store.GetSetting("Duration"), QString("2026-12-08"));
 
-        // What lies in the file is the scrambled key and value, under "Settings".
-        QSettings raw(QSettings::IniFormat, QSettings::UserScope, "SarvelSoftwares",
-                      "KeltStoreProbe");
-        QCOMPARE(raw.childGroups(), QStringList{"Settings"});
-        raw.beginGroup("Settings");
-        QCOMPARE(raw.childKeys(), QStringList{ScrambleText("Duration")});
-        QCOMPARE(raw.value(ScrambleText("Duration")).toString(), ScrambleText("2026-12-08"));
-        QVERIFY(raw.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+        // What lies in the store is the scrambled key and value, under "Settings".
+        const auto stored = raw();
+        QCOMPARE(stored->childGroups(), QStringList{"Settings"});
+        stored->beginGroup("Settings");
+        QCOMPARE(stored->childKeys(), QStringList{ScrambleText("Duration")});
+        QCOMPARE(stored->value(ScrambleText("Duration")).toString(), ScrambleText("2026-12-08"));
 
         // Another executable name has a store of its own.
         QCOMPARE(SettingsStore("KeltOtherName").GetSetting("Duration"), QString());
@@ -210,12 +231,38 @@ private Q_SLOTS:
     void unwritableStoreDoesNotStopTheProgram()
     {
         f.stop();
+#ifdef Q_OS_WIN
+        // The program's key open to reading only, as on a locked-down account.
+        const QString key = "Software\\VB and VBA Program Settings\\KeltReadOnly";
+        const auto path = reinterpret_cast<const wchar_t *>(key.utf16());
+        RegDeleteTreeW(HKEY_CURRENT_USER, path);
+        HKEY handle = nullptr;
+        QCOMPARE(RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                 &handle, nullptr),
+                 LONG(ERROR_SUCCESS));
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        QVERIFY(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:P(A;CI;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr));
+        QCOMPARE(RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, readOnly),
+                 LONG(ERROR_SUCCESS));
+        LocalFree(readOnly);
+        const ScopeGuard restore([handle, path] {
+            PSECURITY_DESCRIPTOR open = nullptr;
+            ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;CI;KA;;;WD)",
+                                                                 SDDL_REVISION_1, &open, nullptr);
+            RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, open);
+            LocalFree(open);
+            RegCloseKey(handle);
+            RegDeleteTreeW(HKEY_CURRENT_USER, path);
+        });
+#else
         // A folder inside a plain file cannot be made, not even by root.
         const QString blocker = qEnvironmentVariable("XDG_CONFIG_HOME") + "/blocker";
         QFile file(blocker);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         const auto config = ScopedEnv("XDG_CONFIG_HOME", QFile::encodeName(blocker + "/config"));
+#endif
         QVERIFY(!SettingsStore("KeltReadOnly").SaveSetting("Duration", "x"));
         QCOMPARE(SettingsStore("KeltReadOnly").GetSetting("Duration"), QString());
         f.start();

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# `make windows`: the Windows program cross-built here with MinGW-w64, every test suite run
+# under Wine, then the portable zip and the installer, checked under Wine too.
+#   BUILD_DIR   where it all goes (build-windows)
+#   JOBS        parallel build jobs
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root="$PWD"
+build="$root/${BUILD_DIR:-build-windows}"
+jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
+werror="$([ -n "${CI:-}" ] && echo ON || echo OFF)"
+here="$root/scripts/windows"
+
+bash scripts/install-deps.sh windows
+
+qt="$(bash "$here/build-qt.sh" | tail -n 1)"
+echo "Qt for Windows: $qt"
+
+cmake -G Ninja -S . -B "$build" -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
+    -DCMAKE_PREFIX_PATH="$qt" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_BUILD_TYPE=Release -DKELT_WERROR="$werror" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-test.sh" >/dev/null
+cmake --build "$build" --parallel "$jobs"
+
+# A Wine of the build's own, so that no test meets the user's Wine or its registry.
+export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making a Wine prefix in $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+fi
+# The tests find Qt and the MinGW runtime where they were built; the fonts are Debian's,
+# read through FreeType on the offscreen platform.
+gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+export WINEPATH="Z:$qt/bin;Z:$gcc_runtime;Z:/usr/x86_64-w64-mingw32/lib"
+export QT_PLUGIN_PATH="Z:$qt/plugins"
+export QT_QPA_FONTDIR="Z:/usr/share/fonts/truetype/dejavu"
+
+echo "Running the suite under Wine"
+(cd "$build" && ctest --output-on-failure --parallel "$jobs")
+
+bash "$here/stage.sh" "$build" "$qt" "$gcc_runtime"
+bash "$here/check-installer.sh" "$build"
