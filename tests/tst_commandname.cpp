@@ -1,5 +1,6 @@
 // The program started by its lower-case command (a link, as the package installs it) keeps
-// the settings file and the single-instance lock of its own file name.
+// the settings file and the single-instance lock of its own file name; without a display
+// it still answers its command line.
 #include "TestSupport.h"
 
 #include <QDir>
@@ -193,6 +194,51 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), stored);
         QCOMPARE(user.namedAfterTheCommand(), QStringList());
+    }
+
+    // Where no display can be had, as over ssh: what the command line asks is answered,
+    // and a start that needs a window says why it cannot and ends, with no crash.
+    void answersWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "Kelt Descendant Astrology 1.15\n"
+                                 << "";
+        QTest::newRow("help") << QStringList{"-h"} << 0 << "--version"
+                              << "";
+        QTest::newRow("a Qt option passes")
+            << QStringList{"-style", "fusion", "--help"} << 0 << "--help"
+            << "";
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << ""
+                                        << "Unknown option 'colour'";
+        QTest::newRow("no display") << QStringList{} << 1 << ""
+                                    << "cannot open a display";
+    }
+    void answersWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        User user;
+        QVERIFY(user.prepare());
+        QProcessEnvironment env = user.environment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QLatin1String(name));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(Program(), arguments);
+        QVERIFY(process.waitForFinished(StartMs));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QTEST(process.exitCode(), "status");
+        const QString printed = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QString complained = QString::fromLocal8Bit(process.readAllStandardError());
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QVERIFY2(printed.contains(output), qPrintable(printed));
+        QVERIFY2(complained.contains(error), qPrintable(complained));
+        QCOMPARE(printed.isEmpty(), output.isEmpty());
+        QCOMPARE(complained.isEmpty(), error.isEmpty());
     }
 };
 
