@@ -15,15 +15,21 @@ MAKEFLAGS += --no-print-directory
 # and source paths written relative, so what is tested and run is what the package carries.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 HAVE_BUILDFLAGS = command -v dpkg-buildflags >/dev/null
+# The build folder's own path is written as "build" wherever it lands, so that its name
+# does not reach the program through the debug information (and with it the build id).
+BUILD_PATH_MAP = -ffile-prefix-map=$(abspath $(BUILD_DIR))=build
 # Time stamps in the compiled-in resources and the package come from the newest changelog
 # entry, so two builds of the same source are byte for byte the same.
 SOURCE_DATE_EPOCH ?= $(shell date -d "$$(sed -n 's/^ -- .*>  //p' packaging/changelog.Debian | head -n 1)" +%s)
 export SOURCE_DATE_EPOCH
 
+# More cache settings for the configure step, e.g. CMAKE_ARGS=-DKELT_TESTS=OFF.
+CMAKE_ARGS ?=
+
 define configure
 	cmake -S . -B $(BUILD_DIR) --log-level=WARNING -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DKELT_WERROR=$(WERROR) \
-		-DCMAKE_CXX_FLAGS="$$($(HAVE_BUILDFLAGS) && echo $$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS))" \
+		-DKELT_WERROR=$(WERROR) $(CMAKE_ARGS) \
+		-DCMAKE_CXX_FLAGS="$$($(HAVE_BUILDFLAGS) && echo $$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)) $(BUILD_PATH_MAP)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(HAVE_BUILDFLAGS) && $(BUILDFLAGS) LDFLAGS)"
 endef
 
