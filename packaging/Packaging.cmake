@@ -14,6 +14,8 @@ if(WIN32)
     target_sources(KeltFreeDescendantAstrology PRIVATE "${PROJECT_BINARY_DIR}/kelt.rc")
 endif()
 
+# The program finds Qt where the system keeps it; an installed copy carries no run path.
+set_target_properties(KeltFreeDescendantAstrology PROPERTIES INSTALL_RPATH "")
 install(TARGETS KeltFreeDescendantAstrology RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
 install(FILES "${KELT_PACKAGING_DIR}/${KELT_APP_ID}.desktop"
@@ -141,7 +143,8 @@ if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
 endif()
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Sarvel Softwares <support@sarvelsoftwares.com>")
-# Freeware whose other rights the maker keeps: Debian files such a package under non-free.
+# Freeware that anyone may pass on unchanged but not modify: Debian files such a package
+# under non-free.
 set(CPACK_DEBIAN_PACKAGE_SECTION "non-free/misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.sarvelsoftwares.com")
@@ -151,7 +154,27 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # it, but on Debian 12 both ship in libqt6gui6, which the program links against, so no
 # hand-written Depends is needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows ask for Verdana; without it fontconfig falls back to DejaVu Sans.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# The windows ask for Verdana; without it fontconfig falls back to DejaVu Sans. On a Wayland
+# desktop the program runs natively once Qt's Wayland plugin is there (X11 through
+# XWayland otherwise).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
+
+# The package is the same, byte for byte, each time the same source is packed: every time
+# stamp in it is the newest changelog entry's, unless the caller set SOURCE_DATE_EPOCH.
+file(STRINGS "${KELT_PACKAGING_DIR}/changelog.Debian" KELT_CHANGELOG_TRAILER
+    REGEX "^ -- .*>  " LIMIT_COUNT 1)
+string(REGEX REPLACE "^ -- .*>  " "" KELT_CHANGELOG_DATE "${KELT_CHANGELOG_TRAILER}")
+execute_process(COMMAND date -u -d "${KELT_CHANGELOG_DATE}" +%s
+    OUTPUT_VARIABLE KELT_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+    RESULT_VARIABLE KELT_DATE_RESULT)
+if(NOT KELT_DATE_RESULT EQUAL 0 OR NOT KELT_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "packaging/changelog.Debian: cannot read the date of the newest entry")
+endif()
+set(KELT_CPACK_PROJECT_CONFIG "${CMAKE_CURRENT_BINARY_DIR}/packaging/CPackProjectConfig.cmake")
+file(WRITE "${KELT_CPACK_PROJECT_CONFIG}"
+    "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n"
+    "    set(ENV{SOURCE_DATE_EPOCH} ${KELT_SOURCE_DATE_EPOCH})\n"
+    "endif()\n")
+set(CPACK_PROJECT_CONFIG_FILE "${KELT_CPACK_PROJECT_CONFIG}")
 
 include(CPack)

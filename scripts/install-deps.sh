@@ -1,19 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the build, the tests and the package check need.
-# Only what is missing is installed, so a second run costs nothing.
+# Installs the Debian/Ubuntu packages one step needs, and only those that are missing, so a
+# second run costs nothing:
+#   bash scripts/install-deps.sh [run|test|package]...     (default: run)
+#   run       building and running the program
+#   test      run's, and the test suites' (an X server, a window manager, the accessibility bus)
+#   package   run's, and the tools that build and check the Debian package
+# KELT_SKIP_DEPS=1 skips the step, for a machine whose administrator has installed them.
 set -euo pipefail
 
-packages=(
+run_packages=(
     g++ make cmake pkg-config
-    qt6-base-dev libgl-dev
+    # The distribution's hardening flags, which every build uses.
+    dpkg-dev
+    qt6-base-dev libgl-dev libxkbcommon-dev
     fonts-dejavu-core
-    dpkg-dev file desktop-file-utils appstream
-    # The package check: lintian as Debian's archive runs it, and man to read the manual page.
-    lintian man-db
+)
+test_packages=(
     # The end-to-end suite: an X server, a window manager, keys through the X server and
     # the accessibility bus, read with Debian's own Python bindings.
     xvfb openbox xdotool x11-utils procps dbus at-spi2-core python3 python3-pyatspi
 )
+package_packages=(
+    file desktop-file-utils appstream
+    # lintian as Debian's archive runs it, and man to read the manual page.
+    lintian man-db
+)
+
+[ -n "${KELT_SKIP_DEPS:-}" ] && exit 0
+
+packages=("${run_packages[@]}")
+for set in "${@:-run}"; do
+    case $set in
+    run) ;;
+    test) packages+=("${test_packages[@]}") ;;
+    package) packages+=("${package_packages[@]}") ;;
+    *)
+        echo "install-deps: unknown set '$set' (run, test or package)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,11 +50,28 @@ done
 
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+# Root installs; anyone else through sudo, which may ask for a password on a terminal.
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
+    if ! command -v sudo >/dev/null ||
+        ! { sudo -n true 2>/dev/null || { [ -t 0 ] && sudo -v; }; }; then
+        echo "install-deps: missing packages, and no root or sudo to install them:" \
+            "${missing[*]}. Have an administrator run" \
+            "'apt-get install ${missing[*]}', or set KELT_SKIP_DEPS=1 to go on without them." >&2
+        exit 1
+    fi
 fi
+
+# apt and dpkg talk a lot; their output goes to a log that is shown only when they fail.
+log=$(mktemp "${TMPDIR:-/tmp}/kelt-install-deps.XXXXXX")
+trap 'rm -f "$log"' EXIT
+echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ! { "${sudo[@]}" apt-get update -q && "${sudo[@]}" apt-get install -y -q \
+    --no-install-recommends -o Dpkg::Use-Pty=0 "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "install-deps: apt-get failed (above); set KELT_SKIP_DEPS=1 to go on without it" >&2
+    exit 1
+fi
+echo "install-deps: done"

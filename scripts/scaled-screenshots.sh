@@ -46,7 +46,9 @@ shoot() {
     w=$(sed -n 's/.*Width: *//p' <<<"$geometry")
     h=$(sed -n 's/.*Height: *//p' <<<"$geometry")
     import -window root "$tmp/screen.png"
-    convert "$tmp/screen.png" -crop "${w}x${h}+${x}+${y}" +repage "$file"
+    # The window alone, without the dates of the moment it was taken.
+    convert "$tmp/screen.png" -crop "${w}x${h}+${x}+${y}" +repage \
+        -define png:exclude-chunk=date,time "$file"
     echo "scaled-screenshots: $file (${w} x ${h})"
 }
 

@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 
+#include "Look.h"
 #include "ProgramStyle.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@ void SetUpApplication()
 {
     // The windows' coloured buttons and lists need a style that honours the palette.
     QApplication::setStyle(new ProgramStyle);
+    // The windows' colours are fixed, so their text colours must not follow a dark theme.
+    look::FixApplicationPalette();
     // Desktops match the windows to the menu entry by this, whichever command started it.
     QGuiApplication::setDesktopFileName(
         QStringLiteral("com.sarvelsoftwares.kelt_descendant_astrology"));

@@ -21,8 +21,9 @@ int main(int argc, char *argv[])
     std::printf("%s\n", acquired ? "acquired" : "refused");
     std::fflush(stdout);
     if (acquired && hold) {
-        char line[16];
-        (void)std::fgets(line, sizeof line, stdin);
+        int c = std::getchar();
+        while (c != EOF && c != '\n')
+            c = std::getchar();
     }
     return acquired ? 0 : 1;
 }

@@ -3,8 +3,12 @@
 #include "Content.h"
 #include "frmAbout.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace kelt;
 using namespace kelt::test;
@@ -23,6 +27,39 @@ QColor FaceColour(QPushButton *button)
 QColor RingColour(QPushButton *button)
 {
     return button->grab().toImage().pixelColor(3, button->height() / 2);
+}
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double Luminance(const QColor &c)
+{
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+double Contrast(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a) + 0.05;
+    const double lb = Luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+// How well a picture's text reads: its most common colour, the background, against the
+// colour that stands out from it most.
+double TextContrast(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, Contrast(QColor(background), QColor(it.key())));
+    return best;
 }
 
 } // namespace
@@ -106,6 +143,45 @@ private Q_SLOTS:
                  qPrintable(QString("%1,%2")
                                 .arg(about.frameGeometry().center().x())
                                 .arg(about.frameGeometry().center().y())));
+    }
+
+    // A dark theme hands Qt light text on dark ground, for the application and for menus,
+    // the menu bar and message boxes of their own; the fixed light windows keep dark text.
+    void textStaysReadableUnderADarkTheme()
+    {
+        f.finish();
+        const QPalette dark(QColor(0x32, 0x32, 0x32));
+        QApplication::setPalette(dark);
+        for (const char *widgetClass : {"QMenuBar", "QMenu", "QMessageBoxLabel", "QLabel"})
+            QApplication::setPalette(dark, widgetClass);
+        SetUpApplication();
+        f.start();
+
+        auto *menuBar = f.main()->findChild<QMenuBar *>();
+        auto *help = f.main()->findChild<QMenu *>("mnuHelp");
+        help->popup(menuBar->mapToGlobal(QPoint(0, menuBar->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QList<std::pair<QString, QImage>> shots = {{"menu bar", menuBar->grab().toImage()},
+                                                   {"Help menu", help->grab().toImage()}};
+        help->hide();
+
+        f.finish();
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto *box = QApplication::activeModalWidget()) {
+                shots.append(
+                    {"message box", box->findChild<QLabel *>("qt_msgbox_label")->grab().toImage()});
+                box->close();
+            }
+        });
+        poll.start(10);
+        MessageBox::inform(nullptr, QStringLiteral("Please Enter Only Alphabet !"),
+                           QMessageBox::Information);
+        QCOMPARE(shots.size(), 3);
+        for (const auto &[name, shot] : std::as_const(shots))
+            QVERIFY2(TextContrast(shot) >= 4.5,
+                     qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(TextContrast(shot))));
+        f.start();
     }
 
     void messageBoxesCarryTheProgramIcon()

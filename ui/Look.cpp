@@ -1,9 +1,12 @@
 #include "Look.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QWidget>
+
+#include <iterator>
 
 namespace kelt::look {
 
@@ -33,6 +36,61 @@ QFont SansSerif(qreal points, bool bold)
     return MakeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                      QStringLiteral("DejaVu Sans")},
                     points, bold, false);
+}
+
+QPalette ProgramPalette()
+{
+    // Qt's own light palette, what the windows show where no theme has a say. Every role
+    // of every group is given, so none is left for a theme to fill in.
+    struct Role
+    {
+        QPalette::ColorRole role;
+        QRgb normal;
+        QRgb disabled;
+    };
+    static constexpr Role Roles[] = {
+        {QPalette::WindowText, 0xff000000, 0xffbebebe},
+        {QPalette::Button, 0xffefefef, 0xffefefef},
+        {QPalette::Light, 0xffffffff, 0xffffffff},
+        {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+        {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+        {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+        {QPalette::Text, 0xff000000, 0xffbebebe},
+        {QPalette::BrightText, 0xffffffff, 0xffffffff},
+        {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+        {QPalette::Base, 0xffffffff, 0xffefefef},
+        {QPalette::Window, 0xffefefef, 0xffefefef},
+        {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+        {QPalette::Highlight, 0xff308cc6, 0xff919191},
+        {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+        {QPalette::Link, 0xff0000ff, 0xff0000ff},
+        {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+        {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+        {QPalette::NoRole, 0xff000000, 0xff000000},
+        {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+        {QPalette::ToolTipText, 0xff000000, 0xff000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+    };
+    static_assert(std::size(Roles) == QPalette::NColorRoles);
+    QPalette palette;
+    for (const Role &r : Roles) {
+        palette.setColor(QPalette::Active, r.role, QColor::fromRgba(r.normal));
+        palette.setColor(QPalette::Inactive, r.role, QColor::fromRgba(r.normal));
+        palette.setColor(QPalette::Disabled, r.role, QColor::fromRgba(r.disabled));
+    }
+    return palette;
+}
+
+void FixApplicationPalette()
+{
+    const QPalette palette = ProgramPalette();
+    QApplication::setPalette(palette);
+    // The classes Qt gives a platform theme's own palette to.
+    for (const char *widgetClass :
+         {"QToolButton", "QAbstractButton", "QCheckBox", "QRadioButton", "QHeaderView",
+          "QAbstractItemView", "QMessageBoxLabel", "QTabBar", "QLabel", "QGroupBox", "QMenu",
+          "QMenuBar", "QTextEdit", "QTextControl", "QLineEdit", "QComboBoxListView"})
+        QApplication::setPalette(palette, widgetClass);
 }
 
 void SetBackground(QWidget *widget, const QColor &colour)

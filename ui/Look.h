@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QStringList>
 
@@ -42,6 +43,14 @@ inline const QColor CheckBlue{0, 0, 192};
 QFont Verdana(qreal points, bool bold = false, bool underline = false);
 // The classic dialog font, with the same fallback.
 QFont SansSerif(qreal points, bool bold = false);
+
+// The light palette the windows' fixed colours are chosen against, every role of every
+// group set, so that no platform theme (dark, high contrast) can show its own text colours
+// on them.
+QPalette ProgramPalette();
+// Puts it on the application and on each widget class a theme gives a palette of its own
+// (the menu bar, menus, message boxes, labels, ...).
+void FixApplicationPalette();
 
 void SetBackground(QWidget *widget, const QColor &colour);
 void SetTextColour(QWidget *widget, const QColor &colour);

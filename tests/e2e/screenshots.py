@@ -43,6 +43,10 @@ def main():
             subprocess.run(["import", "-display", desktop.display] + target +
                            (["-crop", "%dx%d+%d+%d" % window_crop(window)] if root else []) +
                            [path], check=True)
+            # The crop keeps the screen as its canvas, with the window's place as an offset;
+            # the picture is the window alone, without the dates of the moment it was taken.
+            subprocess.run(["convert", path, "+repage", "-define", "png:exclude-chunk=date,time",
+                            path], check=True)
 
         def window_crop(window):
             left, top, width, height = x.frame(window)
