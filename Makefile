@@ -33,7 +33,7 @@ define configure
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(HAVE_BUILDFLAGS) && $(BUILDFLAGS) LDFLAGS)"
 endef
 
-.PHONY: all build run test test-asan package bench clean
+.PHONY: all build run test test-asan package windows bench clean
 
 all: build
 
@@ -76,6 +76,13 @@ test-asan:
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# The Windows program, cross-built here with MinGW-w64: its whole suite under Wine, then the
+# portable zip and the installer in $(WINDOWS_DIR)/, the installer checked under Wine too.
+# Qt for Windows is built once from Debian's source into ~/.cache/kelt-windows.
+WINDOWS_DIR ?= build-windows
+windows:
+	@BUILD_DIR=$(WINDOWS_DIR) JOBS=$(JOBS) bash scripts/windows/build.sh
+
 # Start-up, reading and memory against a bare Qt floor; not part of `make test`.
 bench:
 	@bash scripts/install-deps.sh run
@@ -84,4 +91,4 @@ bench:
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/kelt_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WINDOWS_DIR)

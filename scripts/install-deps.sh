@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages one step needs, and only those that are missing, so a
 # second run costs nothing:
-#   bash scripts/install-deps.sh [run|test|package]...     (default: run)
+#   bash scripts/install-deps.sh [run|test|package|windows]...     (default: run)
 #   run       building and running the program
 #   test      run's, and the test suites' (an X server, a window manager, the accessibility bus)
 #   package   run's, and the tools that build and check the Debian package
+#   windows   run's, and the cross tools, Wine and NSIS for the Windows program
 # KELT_SKIP_DEPS=1 skips the step, for a machine whose administrator has installed them.
 set -euo pipefail
 
@@ -20,6 +21,11 @@ test_packages=(
     # the accessibility bus, read with Debian's own Python bindings.
     xvfb openbox xdotool x11-utils procps dbus at-spi2-core python3 python3-pyatspi
 )
+windows_packages=(
+    g++-mingw-w64-x86-64-posix ninja-build wine wine64 fonts-wine nsis zip xz-utils patch
+    # The installer's check: the program on the native platform, on an X server.
+    xvfb xdotool x11-utils
+)
 package_packages=(
     file desktop-file-utils appstream
     # lintian as Debian's archive runs it, and man to read the manual page.
@@ -34,8 +40,9 @@ for set in "${@:-run}"; do
     run) ;;
     test) packages+=("${test_packages[@]}") ;;
     package) packages+=("${package_packages[@]}") ;;
+    windows) packages+=("${windows_packages[@]}") ;;
     *)
-        echo "install-deps: unknown set '$set' (run, test or package)" >&2
+        echo "install-deps: unknown set '$set' (run, test, package or windows)" >&2
         exit 2
         ;;
     esac

@@ -6,14 +6,14 @@
 ;   FILES      an include with one File line per file, and UNFILES with their removal
 ;   OUTFILE    where the installer goes
 
-Unicode true
+; A 64-bit installer for the 64-bit program: it writes the native registry and Program Files.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
-!include "x64.nsh"
 
 !define PRODUCT "Kelt Descendant Astrology"
 !define PUBLISHER "Sarvel Softwares"
@@ -44,18 +44,6 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
-
-Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "${PRODUCT} needs a 64-bit Windows." /SD IDOK
-        Abort
-    ${EndIf}
-    SetRegView 64
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-FunctionEnd
 
 Section "Install"
     SetShellVarContext all

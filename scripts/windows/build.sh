@@ -21,7 +21,8 @@ cmake -G Ninja -S . -B "$build" -Wno-dev \
     -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DKELT_WERROR="$werror" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-test.sh" >/dev/null
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-test.sh" \
+    -DKELT_TEST_FONTDIR="Z:/usr/share/fonts/truetype/dejavu" >/dev/null
 cmake --build "$build" --parallel "$jobs"
 
 # A Wine of the build's own, so that no test meets the user's Wine or its registry.
@@ -32,15 +33,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
     wineserver --wait
 fi
-# The tests find Qt and the MinGW runtime where they were built; the fonts are Debian's,
-# read through FreeType on the offscreen platform.
+# The tests find Qt and the MinGW runtime where they were built.
 gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
 export WINEPATH="Z:$qt/bin;Z:$gcc_runtime;Z:/usr/x86_64-w64-mingw32/lib"
 export QT_PLUGIN_PATH="Z:$qt/plugins"
-export QT_QPA_FONTDIR="Z:/usr/share/fonts/truetype/dejavu"
 
-echo "Running the suite under Wine"
-(cd "$build" && ctest --output-on-failure --parallel "$jobs")
+echo "Running the suite under Wine, on the offscreen platform and on the native one"
+(cd "$build" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --parallel "$jobs")
 
 bash "$here/stage.sh" "$build" "$qt" "$gcc_runtime"
 bash "$here/check-installer.sh" "$build"
