@@ -1,14 +1,16 @@
 #include "Program.h"
 
+#include "Clock.h"
 #include "CoBrand.h"
 #include "MessageBox.h"
 #include "ProgramRandom.h"
+#include "ReminderDate.h"
 #include "Texts.h"
-#include "UpdateReminder.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
+#include "modHelp.h"
 
 #include <QApplication>
 
@@ -64,12 +66,21 @@ bool Program::StartProgram()
 void Program::RemindOfUpdates(SettingsStore &store)
 {
     const QString key = QLatin1String(SettingKey::Duration);
-    UpdateReminder({[&store, key] { return store.GetSetting(key); },
-                    [&store, key](const QString &date) { store.SaveSetting(key, date); },
-                    [] {
-                        return MessageBox::ask(nullptr, QLatin1String(text::UpdateQuestion)) ==
-                               QMessageBox::Yes;
-                    }});
+    const QDate today = Clock::Today();
+    switch (DecideReminder(store.GetSetting(key), today)) {
+    case ReminderAction::Nothing:
+        return;
+    case ReminderAction::StoreToday:
+        store.SaveSetting(key, FormatReminderDate(today));
+        return;
+    case ReminderAction::Ask:
+        break;
+    }
+    const bool check =
+        MessageBox::ask(nullptr, QLatin1String(text::UpdateQuestion)) == QMessageBox::Yes;
+    store.SaveSetting(key, FormatReminderDate(today));
+    if (check)
+        modHelp::OpenDownloadPage();
 }
 
 frmMain *Program::loadedMain() const

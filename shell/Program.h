@@ -43,7 +43,8 @@ public:
     const ReadingState &readingState() const { return m_state; }
     const modTellAFriend &referral() const { return m_referral; }
 
-    // The update reminder on this store, asking with a message box.
+    // Once per start: every fifteen days or more, offers to open the download page; the
+    // date lives in this store and the question is a message box.
     static void RemindOfUpdates(SettingsStore &store);
 
     // What ends the process; tests count calls instead.

@@ -38,6 +38,13 @@ struct ProgramFixture
         QVERIFY(QTest::qWaitForWindowExposed(program->loadedMain()));
     }
 
+    // Started, with the birth-details window the active one, as a desktop leaves it.
+    void startActive()
+    {
+        start();
+        QApplication::setActiveWindow(main());
+    }
+
     void stop() { program.reset(); }
     // Ends the program and lets messages and links go back to the real desktop.
     void finish()
@@ -45,6 +52,13 @@ struct ProgramFixture
         program.reset();
         urls.reset();
         messages.reset();
+    }
+
+    // Ended, and every window gone from the screen.
+    void finishAllClosed()
+    {
+        finish();
+        QTRY_COMPARE(visibleWindows(), QStringList());
     }
 
     frmMain *main() const { return program->loadedMain(); }

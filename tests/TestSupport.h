@@ -20,6 +20,10 @@
 #include <functional>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace kelt::test {
 
 // Catches every address the program hands to the desktop, instead of a browser.
@@ -166,6 +170,47 @@ inline void PrepareEnvironment(QTemporaryDir &dir)
                        dir.filePath(QStringLiteral("config")));
 }
 
+#ifdef Q_OS_WIN
+// Windows keeps settings in the registry, one for the whole user: for as long as a test
+// runs, this process's HKEY_CURRENT_USER is a key of its own, removed at the end.
+class PrivateRegistry
+{
+public:
+    PrivateRegistry() : m_name(L"Software\\KeltTests\\" + std::to_wstring(GetCurrentProcessId()))
+    {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, m_name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &s_key, nullptr) == ERROR_SUCCESS)
+            RegOverridePredefKey(HKEY_CURRENT_USER, s_key);
+    }
+    ~PrivateRegistry()
+    {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        if (s_key)
+            RegCloseKey(s_key);
+        s_key = nullptr;
+        RegDeleteTreeW(HKEY_CURRENT_USER, m_name.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\KeltTests");
+    }
+    PrivateRegistry(const PrivateRegistry &) = delete;
+    PrivateRegistry &operator=(const PrivateRegistry &) = delete;
+
+    // The user's own registry, for one scope: where a program started by the test writes.
+    static ScopeGuard Real()
+    {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        return ScopeGuard([] { RegOverridePredefKey(HKEY_CURRENT_USER, s_key); });
+    }
+
+private:
+    std::wstring m_name;
+    inline static HKEY s_key = nullptr;
+};
+#else
+struct PrivateRegistry
+{
+};
+#endif
+
 } // namespace kelt::test
 
 // A GUI test main that runs on the offscreen platform with private settings.
@@ -173,6 +218,7 @@ inline void PrepareEnvironment(QTemporaryDir &dir)
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QTemporaryDir kelt_test_dir;                                                               \
+        [[maybe_unused]] const kelt::test::PrivateRegistry kelt_test_registry;                     \
         kelt::test::PrepareEnvironment(kelt_test_dir);                                             \
         QApplication app(argc, argv);                                                              \
         kelt::SetUpApplication();                                                                  \

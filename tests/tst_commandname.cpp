@@ -153,8 +153,21 @@ private Q_SLOTS:
     // Windows starts a program through a shortcut, and a program's names come from its file.
     void shortcutKeepsTheProgramsOwnNames()
     {
+        // The program writes the user's own registry: what it held is put back at the end.
+        const auto real = kelt::test::PrivateRegistry::Real();
         const QString key = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\";
-        QSettings(key + OwnName, QSettings::NativeFormat).remove(QString());
+        QSettings own(key + OwnName, QSettings::NativeFormat);
+        QMap<QString, QVariant> kept;
+        for (const QString &name : own.allKeys())
+            kept.insert(name, own.value(name));
+        const kelt::test::ScopeGuard restore([&own, kept] {
+            own.remove(QString());
+            for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+                own.setValue(it.key(), it.value());
+        });
+        own.remove(QString());
+        own.sync();
+
         QTemporaryDir dir;
         const QString shortcut = dir.filePath(QStringLiteral("Kelt Descendant Astrology.lnk"));
         QVERIFY(QFile::link(Program(), shortcut));
@@ -171,7 +184,6 @@ private Q_SLOTS:
         QProcess::execute(QStringLiteral("taskkill"),
                           {"/f", "/im", QString(OwnName) + QStringLiteral(".exe")});
         QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(), QStringLiteral("acquired"), StartMs);
-        QSettings(key + OwnName, QSettings::NativeFormat).remove(QString());
     }
 #else
     void lowerCaseCommandKeepsTheProgramsOwnNames()

@@ -6,7 +6,6 @@
 #include "Scramble.h"
 #include "SettingsStore.h"
 #include "SiteAddress.h"
-#include "UpdateReminder.h"
 #include "modHelp.h"
 #include "modRedirect.h"
 #include "modTellAFriend.h"
@@ -48,13 +47,6 @@ private Q_SLOTS:
         QCOMPARE(site::PageAddress(key), expected);
     }
 
-    void addressesAreFixed()
-    {
-        QCOMPARE(site::SiteAddress(), QString("http://www.sarvelsoftwares.com"));
-        QCOMPARE(site::ProductFolderAddress(),
-                 QString("http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/"));
-    }
-
     void trackedVisit()
     {
         UrlRecorder urls;
@@ -71,45 +63,6 @@ private Q_SLOTS:
                                      "?page=thankyou-for-using&software_id=Kelt-0241"
                                      "&system_id=" +
                                      id + "&user_name=&user_email=");
-    }
-
-    void trackedVisitEncodesValues()
-    {
-        const QString hostile = "Tom & Jerry=x#y?z+%";
-        const QString address = modRedirect::TrackedVisitAddress("a b", hostile, "a@b.c\r\n");
-        const auto fields = QueryFields(address);
-        QCOMPARE(fields.size(), 5);
-        const QStringList names = {"page", "software_id", "system_id", "user_name", "user_email"};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(fields[i].first, names[i]);
-        QCOMPARE(fields[2].second, QString("a b"));
-        QCOMPARE(fields[3].second, hostile);
-        QCOMPARE(fields[4].second, QString("a@b.c\r\n"));
-    }
-
-    void referralAddressParsesBack()
-    {
-        modTellAFriend values;
-        values.ReferrerName = "Tom & Jerry";
-        values.ReferrerEmail = "a=b+c@x.com";
-        values.ReferralMessage = "Hi #1, 100% sure\r\nbye";
-        values.FriendName = "Zoë Ærø";
-        values.FriendEmail = "x&taf5=someone@else.com";
-        const auto fields = QueryFields(values.BuildReferralAddress());
-        const QStringList names = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
-        QCOMPARE(fields.size(), names.size());
-        for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(fields[i].first, names[i]);
-        QCOMPARE(fields[0].second, QString("kelsar-refer-a-friend"));
-        QCOMPARE(fields[1].second, values.ReferrerName);
-        QCOMPARE(fields[2].second, values.ReferrerEmail);
-        QCOMPARE(fields[3].second, values.ReferralMessage);
-        QCOMPARE(fields[4].second, values.FriendName);
-        QCOMPARE(fields[5].second, values.FriendEmail);
-        QCOMPARE(fields[6].second, site::ProductFolderAddress());
-        // The product folder is encoded like every other value.
-        QVERIFY(values.BuildReferralAddress().endsWith(
-            "&taf6=http%3A%2F%2Fwww.sarvelsoftwares.com%2Fkelt-free-descendant-astrology%2F"));
     }
 
     void scrambleUsesWindows1252Codes_data()

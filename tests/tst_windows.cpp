@@ -35,17 +35,8 @@ class WindowsTest : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        f.start();
-        QApplication::setActiveWindow(f.main());
-    }
-
-    void cleanup()
-    {
-        f.finish();
-        QTRY_COMPARE(f.visibleWindows(), QStringList());
-    }
+    void init() { f.startActive(); }
+    void cleanup() { f.finishAllClosed(); }
 
     void startsEmptyWithFirstEntries()
     {

@@ -63,17 +63,17 @@ MainFrame::MainFrame(const Design &design, QWidget *parent) : QWidget(parent)
         new SiteMenu(m_menuBar, {design.updateCaption, design.separator1, design.separator2}, this);
     connect(site, &SiteMenu::aboutRequested, this, &MainFrame::aboutRequested);
 
-    Frame2 = MakeBanner(m_client, "Frame2", design.banner);
+    Frame2 = MakeBanner(m_client, "Frame2", design.Frame2);
     Label61 = SiteMenu::makeLabel61(Frame2);
-    Label61->setGeometry(Pixels(design.label61));
+    Label61->setGeometry(Pixels(design.Label61));
 
-    Frame5 = MakeBanner(m_client, "Frame5", design.bottom);
+    Frame5 = MakeBanner(m_client, "Frame5", design.Frame5);
     lblCobrand = SiteMenu::makeCobrandLabel(Frame5);
-    lblCobrand->setGeometry(Pixels(design.cobrand));
+    lblCobrand->setGeometry(Pixels(design.lblCobrand));
     lblFullBrand = SiteMenu::makeFullBrandLabel(Frame5);
-    lblFullBrand->setGeometry(Pixels(design.fullBrand));
+    lblFullBrand->setGeometry(Pixels(design.lblFullBrand));
     lblFullBrand->raise();
-    cmdExit = look::MakeButton(Frame5, "cmdExit", text::ButtonExit, Pixels(design.exit));
+    cmdExit = look::MakeButton(Frame5, "cmdExit", text::ButtonExit, Pixels(design.cmdExit));
     connect(cmdExit, &QPushButton::clicked, this, &MainFrame::cmdExit_Click);
 }
 

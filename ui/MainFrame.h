@@ -23,20 +23,21 @@ class MainFrame : public QWidget
     Q_OBJECT
 
 public:
-    // What differs between the two windows; places and sizes in twips.
+    // What differs between the two windows; places and sizes in twips, each named after
+    // the control it places.
     struct Design
     {
         const char *objectName;
         QSize client;
         QColor background;
-        QRect banner;
-        QRect label61;
-        QRect bottom;
-        QRect cobrand;
-        QRect fullBrand;
-        QRect exit;
-        const char *updateCaption;
-        const char *separator1;
+        QRect Frame2;     // the top banner
+        QRect Label61;    // its link
+        QRect Frame5;     // the bottom banner
+        QRect lblCobrand; // its two links, one stacked over the other
+        QRect lblFullBrand;
+        QRect cmdExit;
+        const char *updateCaption; // the Help menu's update item
+        const char *separator1;    // the Help menu's separators
         const char *separator2;
     };
 

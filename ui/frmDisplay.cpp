@@ -19,18 +19,18 @@ using look::MakeLabel;
 namespace {
 
 const MainFrame::Design WindowDesign = {
-    "frmDisplay",
-    {10455, 5520},
-    colour::Teal,
-    {0, 0, 10455, 735},     // Frame2
-    {0, 160, 10440, 585},   // Label61
-    {0, 4680, 10455, 855},  // Frame5
-    {120, 165, 6945, 615},  // lblCobrand
-    {120, 160, 6945, 615},  // lblFullBrand, drawn over it
-    {7680, 240, 1260, 465}, // cmdExit
-    text::MenuUpdateOnResult,
-    "mnuFileSep1",
-    "mnuFileSep2",
+    .objectName = "frmDisplay",
+    .client = {10455, 5520},
+    .background = colour::Teal,
+    .Frame2 = {0, 0, 10455, 735},
+    .Label61 = {0, 160, 10440, 585},
+    .Frame5 = {0, 4680, 10455, 855},
+    .lblCobrand = {120, 165, 6945, 615},
+    .lblFullBrand = {120, 160, 6945, 615}, // drawn over it
+    .cmdExit = {7680, 240, 1260, 465},
+    .updateCaption = text::MenuUpdateOnResult,
+    .separator1 = "mnuFileSep1",
+    .separator2 = "mnuFileSep2",
 };
 
 } // namespace

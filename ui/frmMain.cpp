@@ -28,18 +28,18 @@ using look::MakeLabel;
 namespace {
 
 const MainFrame::Design WindowDesign = {
-    "frmMain",
-    {7860, 5655},
-    colour::LightGreen,
-    {0, 0, 7860, 615},      // Frame2
-    {120, 135, 7680, 585},  // Label61
-    {0, 4800, 7860, 855},   // Frame5
-    {120, 120, 6225, 615},  // lblCobrand
-    {120, 120, 6225, 615},  // lblFullBrand, exactly over it
-    {6480, 240, 1260, 465}, // cmdExit
-    text::MenuUpdateOnMain,
-    "mnuHelp1",
-    "mnuHelp2",
+    .objectName = "frmMain",
+    .client = {7860, 5655},
+    .background = colour::LightGreen,
+    .Frame2 = {0, 0, 7860, 615},
+    .Label61 = {120, 135, 7680, 585},
+    .Frame5 = {0, 4800, 7860, 855},
+    .lblCobrand = {120, 120, 6225, 615},
+    .lblFullBrand = {120, 120, 6225, 615}, // exactly over it
+    .cmdExit = {6480, 240, 1260, 465},
+    .updateCaption = text::MenuUpdateOnMain,
+    .separator1 = "mnuHelp1",
+    .separator2 = "mnuHelp2",
 };
 
 QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
