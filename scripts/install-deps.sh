@@ -13,6 +13,7 @@ packages=(
     # The end-to-end suite: an X server, a window manager, keys through the X server and
     # the accessibility bus, read with Debian's own Python bindings.
     xvfb openbox xdotool x11-utils procps dbus at-spi2-core python3 python3-pyatspi
+    orca speech-dispatcher # the screen reader the end-to-end suite listens with
 )
 
 missing=()
