@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 
+#include "AccessibleControls.h"
 #include "ProgramStyle.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ void SetUpApplication()
         QStringLiteral("com.sarvelsoftwares.kelt_descendant_astrology"));
     // Only EndProgram ends the program, not the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the first window: Qt keeps the first interface it makes for each widget.
+    InstallAccessibleControls();
 }
 
 } // namespace kelt

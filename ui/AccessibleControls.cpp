@@ -2,6 +2,8 @@
 
 #include "LinkLabel.h"
 
+#include <QFrame>
+
 namespace kelt {
 
 namespace {
@@ -60,10 +62,26 @@ void LinkLabelAccessible::doAction(const QString &actionName)
 
 namespace {
 
+// Qt names these classes only once no subclass of theirs is known, so each rule below meets
+// exactly the widgets it is written for.
 QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("kelt::LinkLabel") && object && object->isWidgetType())
-        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("kelt::LinkLabel"))
+        return new LinkLabelAccessible(static_cast<LinkLabel *>(widget));
+    // A plain top-level widget is a window: screen readers take the outermost frame for the
+    // window and hear focus changes only inside an active one.
+    if (className == QLatin1String("QWidget") && widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    // A frame inside a window only groups controls; as a frame it would pass for a window
+    // that is never active.
+    if (className == QLatin1String("QFrame") && !widget->isWindow()) {
+        const auto shape = static_cast<QFrame *>(widget)->frameShape();
+        const bool line = shape == QFrame::HLine || shape == QFrame::VLine;
+        return new QAccessibleWidget(widget, line ? QAccessible::Separator : QAccessible::Pane);
+    }
     return nullptr;
 }
 

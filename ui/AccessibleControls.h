@@ -19,7 +19,8 @@ public:
     void doAction(const QString &actionName) override;
 };
 
-// Makes the interface above the one Qt hands to assistive technology.
+// Makes the program's own interfaces, and the roles of its windows and frames, the ones Qt
+// hands to assistive technology.
 void InstallAccessibleControls();
 
 } // namespace kelt
