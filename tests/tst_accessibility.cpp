@@ -94,6 +94,12 @@ private Q_SLOTS:
         for (const auto &l : lists) {
             QCOMPARE(name(l.list), QString(l.entry));
             QCOMPARE(labels(l.list), QStringList{l.caption});
+            // A closed list's value, where Orca reads it.
+            QAccessibleTextInterface *text =
+                QAccessible::queryAccessibleInterface(f.main()->findChild<QWidget *>(l.list))
+                    ->textInterface();
+            QVERIFY(text);
+            QCOMPARE(text->text(0, text->characterCount()), QString(l.entry));
         }
         auto *year = f.main()->findChild<QComboBox *>("cmbYear");
         year->setCurrentIndex(90);

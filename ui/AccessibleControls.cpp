@@ -1,7 +1,9 @@
 #include "AccessibleControls.h"
 
 #include "LinkLabel.h"
+#include "ListAccessible.h"
 
+#include <QComboBox>
 #include <QFrame>
 
 namespace kelt {
@@ -82,6 +84,8 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
         const bool line = shape == QFrame::HLine || shape == QFrame::VLine;
         return new QAccessibleWidget(widget, line ? QAccessible::Separator : QAccessible::Pane);
     }
+    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(widget)->isEditable())
+        return new ListAccessible(static_cast<QComboBox *>(widget));
     return nullptr;
 }
 
