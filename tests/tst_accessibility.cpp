@@ -101,6 +101,13 @@ private Q_SLOTS:
             QVERIFY(text);
             QCOMPARE(text->text(0, text->characterCount()), QString(l.entry));
         }
+        // The name is one run of text to its end, or a reader drops its last letter.
+        auto *box = f.main()->findChild<QLineEdit *>("txtName");
+        box->setText("ANN");
+        int start = -1;
+        int end = -1;
+        QAccessible::queryAccessibleInterface(box)->textInterface()->attributes(1, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 3));
         auto *year = f.main()->findChild<QComboBox *>("cmbYear");
         year->setCurrentIndex(90);
         QCOMPARE(name("cmbYear"), QString("1990"));

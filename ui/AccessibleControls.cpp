@@ -1,10 +1,12 @@
 #include "AccessibleControls.h"
 
+#include "LineEditAccessible.h"
 #include "LinkLabel.h"
 #include "ListAccessible.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLineEdit>
 
 namespace kelt {
 
@@ -86,6 +88,8 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
     }
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(widget)->isEditable())
         return new ListAccessible(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QLineEdit"))
+        return new LineEditAccessible(static_cast<QLineEdit *>(widget));
     return nullptr;
 }
 
