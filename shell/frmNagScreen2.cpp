@@ -1,6 +1,7 @@
 #include "frmNagScreen2.h"
 
 #include "AccessKeys.h"
+#include "AccessibleControls.h"
 #include "Content.h"
 #include "DefaultKeys.h"
 #include "LinkLabel.h"
@@ -370,11 +371,16 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
-        if (event->type() == QEvent::FocusIn)
-            clearPlaceholder(box);
-        else
+        if (event->type() == QEvent::FocusOut) {
             restorePlaceholder(box);
-        break;
+            break;
+        }
+        // Cleared once the box is announced: cleared before, it would be heard as an edit.
+        return ChangeAfterFocus(box, event, [this, box](bool tabbed) {
+            clearPlaceholder(box);
+            if (auto *line = qobject_cast<QLineEdit *>(box); line && tabbed)
+                line->selectAll();
+        });
     }
     case QEvent::KeyPress:
         if (box == txtEmail || box == txtFriendEmail)
