@@ -2,6 +2,7 @@
 
 #include "AccessKeys.h"
 #include "AccessibleControls.h"
+#include "CheckBoxAccessible.h"
 #include "Content.h"
 #include "DefaultKeys.h"
 #include "LinkLabel.h"
@@ -275,6 +276,9 @@ void frmNagScreen2::Check1_Click(bool checked)
     // The tick never stays: a click that ticks the box only opens the forum.
     if (!checked)
         return;
+    // Qt would report the tick only once it is cleared again, and a screen reader would say
+    // nothing; held for it, the tick is heard as "checked", then "not checked".
+    CheckBoxAccessible::HoldTick(Check1);
     Check1->setChecked(false);
     modHelp::OpenHomePage();
 }

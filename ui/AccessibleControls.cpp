@@ -1,9 +1,11 @@
 #include "AccessibleControls.h"
 
+#include "CheckBoxAccessible.h"
 #include "LineEditAccessible.h"
 #include "LinkLabel.h"
 #include "ListAccessible.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -90,6 +92,8 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
     }
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(widget)->isEditable())
         return new ListAccessible(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QCheckBox"))
+        return new CheckBoxAccessible(static_cast<QCheckBox *>(widget));
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit *>(widget));
     return nullptr;
