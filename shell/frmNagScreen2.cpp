@@ -254,6 +254,8 @@ void frmNagScreen2::Form_Load()
     m_supportText = SupportTextIndex(ProgramRandom::next());
     Label2->setText(content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
     look::FitWrapped(Label2);
+    // Read after the title when the window opens, so that a screen reader says why it shows.
+    setAccessibleDescription(Label2->text());
 
     ScreenCentring::Centre(this);
 }

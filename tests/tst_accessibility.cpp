@@ -147,6 +147,11 @@ private Q_SLOTS:
         for (const auto &relation : relations)
             labelNames << relation.first->text(QAccessible::Name);
         QVERIFY2(labelNames.contains("Your Descendant Sign"), qPrintable(labelNames.join(',')));
+        // Read when the window opens, so the reading is heard as it arrives.
+        const QString said =
+            QAccessible::queryAccessibleInterface(f.display())->text(QAccessible::Description);
+        QVERIFY2(said.startsWith("Your Descendant Sign Cancer. "), qPrintable(said));
+        QVERIFY(said.contains(f.display()->findChild<QLabel *>("lblMoreAboutSign")->text()));
         QVERIFY(
             QAccessible::queryAccessibleInterface(f.display()->findChild<QWidget *>("lblCobrand"))
                 ->state()
@@ -175,6 +180,8 @@ private Q_SLOTS:
         f.main()->close();
         QTRY_VERIFY(f.nag() && f.nag()->isVisible());
         checkWindow(f.nag());
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.nag())->text(QAccessible::Description),
+                 f.nag()->findChild<QLabel *>("Label2")->text());
         QCOMPARE(QAccessible::queryAccessibleInterface(f.nag()->findChild<QWidget *>("txtEmail"))
                      ->text(QAccessible::Name),
                  QString("Your e-mail address"));
