@@ -20,6 +20,7 @@ test_packages=(
     # The end-to-end suite: an X server, a window manager, keys through the X server and
     # the accessibility bus, read with Debian's own Python bindings.
     xvfb openbox xdotool x11-utils procps dbus at-spi2-core python3 python3-pyatspi
+    orca speech-dispatcher # the screen reader the end-to-end suite listens with
 )
 windows_packages=(
     g++-mingw-w64-x86-64-posix ninja-build wine wine64 fonts-wine nsis zip xz-utils patch

@@ -1,5 +1,6 @@
 #include "ApplicationSetup.h"
 
+#include "AccessibleControls.h"
 #include "Look.h"
 #include "ProgramStyle.h"
 
@@ -18,6 +19,8 @@ void SetUpApplication()
         QStringLiteral("com.sarvelsoftwares.kelt_descendant_astrology"));
     // Only EndProgram ends the program, not the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the first window: Qt keeps the first interface it makes for each widget.
+    InstallAccessibleControls();
 }
 
 } // namespace kelt

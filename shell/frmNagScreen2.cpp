@@ -1,6 +1,8 @@
 #include "frmNagScreen2.h"
 
 #include "AccessKeys.h"
+#include "AccessibleControls.h"
+#include "CheckBoxAccessible.h"
 #include "Content.h"
 #include "DefaultKeys.h"
 #include "LinkLabel.h"
@@ -252,6 +254,8 @@ void frmNagScreen2::Form_Load()
     m_supportText = SupportTextIndex(ProgramRandom::next());
     Label2->setText(content::Text(QStringLiteral("exit/support%1.txt").arg(m_supportText)));
     look::FitWrapped(Label2);
+    // Read after the title when the window opens, so that a screen reader says why it shows.
+    setAccessibleDescription(Label2->text());
 
     ScreenCentring::Centre(this);
 }
@@ -260,8 +264,16 @@ void frmNagScreen2::showInFront()
 {
     show();
     raise();
-    activateWindow();
     cmdClose->setFocus();
+    // Taken to the front once the caller is done: Back hides the window again at once, and
+    // activated in between it would pass the keyboard, and a screen reader, back and forth.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible())
+                activateWindow();
+        },
+        Qt::QueuedConnection);
 }
 
 void frmNagScreen2::cmdClose_Click()
@@ -274,6 +286,9 @@ void frmNagScreen2::Check1_Click(bool checked)
     // The tick never stays: a click that ticks the box only opens the forum.
     if (!checked)
         return;
+    // Qt would report the tick only once it is cleared again, and a screen reader would say
+    // nothing; held for it, the tick is heard as "checked", then "not checked".
+    CheckBoxAccessible::HoldTick(Check1);
     Check1->setChecked(false);
     modHelp::OpenHomePage();
 }
@@ -370,11 +385,16 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
-        if (event->type() == QEvent::FocusIn)
-            clearPlaceholder(box);
-        else
+        if (event->type() == QEvent::FocusOut) {
             restorePlaceholder(box);
-        break;
+            break;
+        }
+        // Cleared once the box is announced: cleared before, it would be heard as an edit.
+        return ChangeAfterFocus(box, event, [this, box](bool tabbed) {
+            clearPlaceholder(box);
+            if (auto *line = qobject_cast<QLineEdit *>(box); line && tabbed)
+                line->selectAll();
+        });
     }
     case QEvent::KeyPress:
         if (box == txtEmail || box == txtFriendEmail)

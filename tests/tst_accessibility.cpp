@@ -24,8 +24,16 @@ class AccessibilityTest : public QObject
             walk(iface->child(i), reached);
     }
 
-    static void checkWindow(QWidget *window)
+    // Screen readers take the outermost frame for the window: only the window itself may be
+    // one, and it is a window or a dialog.
+    static void checkWindow(QWidget *window, QAccessible::Role role = QAccessible::Window)
     {
+        QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), role);
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->window() == window)
+                QVERIFY2(QAccessible::queryAccessibleInterface(w)->role() != QAccessible::Border,
+                         qPrintable(w->objectName()));
+        }
         QList<QObject *> reached;
         walk(QAccessible::queryAccessibleInterface(window), reached);
         int inputs = 0;
@@ -96,7 +104,20 @@ private Q_SLOTS:
 #endif
             QCOMPARE(entry(l.list), QString(l.entry));
             QCOMPARE(labels(l.list), QStringList{l.caption});
+            // A closed list's value, where Orca reads it.
+            QAccessibleTextInterface *text =
+                QAccessible::queryAccessibleInterface(f.main()->findChild<QWidget *>(l.list))
+                    ->textInterface();
+            QVERIFY(text);
+            QCOMPARE(text->text(0, text->characterCount()), QString(l.entry));
         }
+        // The name is one run of text to its end, or a reader drops its last letter.
+        auto *box = f.main()->findChild<QLineEdit *>("txtName");
+        box->setText("ANN");
+        int start = -1;
+        int end = -1;
+        QAccessible::queryAccessibleInterface(box)->textInterface()->attributes(1, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 3));
         auto *year = f.main()->findChild<QComboBox *>("cmbYear");
         year->setCurrentIndex(90);
         QCOMPARE(entry("cmbYear"), QString("1990"));
@@ -136,6 +157,11 @@ private Q_SLOTS:
         for (const auto &relation : relations)
             labelNames << relation.first->text(QAccessible::Name);
         QVERIFY2(labelNames.contains("Your Descendant Sign"), qPrintable(labelNames.join(',')));
+        // Read when the window opens, so the reading is heard as it arrives.
+        const QString said =
+            QAccessible::queryAccessibleInterface(f.display())->text(QAccessible::Description);
+        QVERIFY2(said.startsWith("Your Descendant Sign Cancer. "), qPrintable(said));
+        QVERIFY(said.contains(f.display()->findChild<QLabel *>("lblMoreAboutSign")->text()));
         QVERIFY(
             QAccessible::queryAccessibleInterface(f.display()->findChild<QWidget *>("lblCobrand"))
                 ->state()
@@ -156,7 +182,7 @@ private Q_SLOTS:
         frmAbout about(f.main());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        checkWindow(&about);
+        checkWindow(&about, QAccessible::Dialog);
     }
 
     void exitWindow()
@@ -164,6 +190,8 @@ private Q_SLOTS:
         f.main()->close();
         QTRY_VERIFY(f.nag() && f.nag()->isVisible());
         checkWindow(f.nag());
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.nag())->text(QAccessible::Description),
+                 f.nag()->findChild<QLabel *>("Label2")->text());
         QCOMPARE(QAccessible::queryAccessibleInterface(f.nag()->findChild<QWidget *>("txtEmail"))
                      ->text(QAccessible::Name),
                  QString("Your e-mail address"));

@@ -107,6 +107,12 @@ void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QS
     if (!picture.isNull())
         picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
     lblMoreAboutSign->setText(reading);
+    // Read after the title when the window opens: the reading arrives for a screen reader
+    // too, picture and all, which tells this window from the birth-details one of that title.
+    setAccessibleDescription(QStringLiteral("%1 %2. %3. %4. %5")
+                                 .arg(QLatin1String(text::SignHeading), sign,
+                                      picSign->accessibleDescription(),
+                                      QLatin1String(text::ReadingHeading), reading));
     lblMoreAboutSign->setGeometry(TwRect(240, 1080, 6735, 2850));
     look::FitWrapped(lblMoreAboutSign);
 }

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AccessibleControls.h"
 #include "Content.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -186,6 +187,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<QKeyEvent *>(event));
+    // Tabbing in selects the whole name, once the box is announced.
+    if (watched == txtName && event->type() == QEvent::FocusIn)
+        return ChangeAfterFocus(txtName, event, [this](bool tabbed) {
+            if (tabbed)
+                txtName->selectAll();
+        });
     return QWidget::eventFilter(watched, event);
 }
 

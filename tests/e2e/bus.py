@@ -1,6 +1,8 @@
 """The accessibility bus of the session, with assistive technology switched on."""
 
+import os
 import subprocess
+import tempfile
 
 from wait import wait_for
 
@@ -15,8 +17,13 @@ def _dbus(*args):
 def start_accessibility_bus():
     """Starts the bus launcher and tells applications, as a screen reader does, that
     assistive technology is listening. Returns the launcher's process."""
-    launcher = subprocess.Popen([LAUNCHER], stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
+    # The launcher puts the bus's socket in XDG_RUNTIME_DIR, else at one fixed path under the
+    # home folder: a second suite on the machine would take that over, and the programs
+    # started here would register on the other suite's bus.
+    runtime = tempfile.TemporaryDirectory(prefix="kelt-e2e-a11y-")
+    launcher = subprocess.Popen([LAUNCHER], env=dict(os.environ, XDG_RUNTIME_DIR=runtime.name),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    launcher.runtime = runtime
 
     def owned():
         reply = _dbus("--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Drives the built program as a person would: under Xvfb with openbox, keys and clicks
-through the X server, windows read through the AT-SPI accessibility bus, every address
-caught by a stand-in browser. Run inside its own D-Bus session (dbus-run-session)."""
+through the X server, windows read through the AT-SPI accessibility bus and heard through
+Orca, every address caught by a stand-in browser. Run inside its own D-Bus session
+(dbus-run-session)."""
 
 import argparse
 import os

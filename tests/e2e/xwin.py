@@ -17,6 +17,13 @@ class X:
         result = self._run("xdotool", "key", "--delay", "30", *keys)
         assert result.returncode == 0, result.stderr
 
+    def chord(self, modifier, key):
+        """Holds the modifier down over the key, as a person does: sent at machine speed, a
+        screen reader's key listener can swallow the chord."""
+        result = self._run("xdotool", "keydown", modifier, "sleep", "0.15", "key", key,
+                           "sleep", "0.15", "keyup", modifier)
+        assert result.returncode == 0, result.stderr
+
     def repeat(self, key, times):
         if times:
             result = self._run("xdotool", "key", "--delay", "15", "--repeat", str(times), key)
