@@ -21,7 +21,10 @@
 #include <vector>
 
 #ifdef Q_OS_WIN
-#include <qt_windows.h>
+// The registry only: <windows.h> would make MessageBox a macro.
+#include <windef.h>
+#include <winbase.h>
+#include <winreg.h>
 #endif
 
 namespace kelt::test {
