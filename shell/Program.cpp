@@ -131,16 +131,10 @@ frmNagScreen2 *Program::nagWindow()
     return m_nag;
 }
 
-void Program::showReading(const std::optional<DescendantResult> &result)
+void Program::showReading(const std::optional<ShownReading> &reading)
 {
-    if (result) {
-        const auto text = [](std::string_view s) {
-            return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-        };
-        displayWindow()->setResult(text(result->sign),
-                                   mainWindow()->IMGSign().picture(result->pictureItem),
-                                   text(result->readingText));
-    }
+    if (reading)
+        displayWindow()->setResult(*reading);
     mainWindow()->hide();
     nagWindow()->hide();
     displayWindow()->show();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReadingCommand.h"
 #include "ReadingState.h"
 #include "SettingsStore.h"
+#include "ShownReading.h"
 #include "SingleInstance.h"
 #include "modTellAFriend.h"
 
@@ -55,7 +55,7 @@ private:
     frmMain *mainWindow();
     frmDisplay *displayWindow();
     frmNagScreen2 *nagWindow();
-    void showReading(const std::optional<DescendantResult> &result);
+    void showReading(const std::optional<ShownReading> &reading);
     void exitFlow();
     void back();
     void showAbout(QWidget *owner);

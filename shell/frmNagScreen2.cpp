@@ -23,8 +23,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
 
@@ -147,7 +145,6 @@ void frmNagScreen2::buildReferFrame()
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setGeometry(TwRect(4800, 3600, 1815, 495));
-    setBoxText(txtMessage, QLatin1String(text::PlaceholderMessage) + QStringLiteral("\r\n"));
 
     // The placeholders vanish while typing, so the boxes carry their meaning as names too.
     txtName->setAccessibleName(QLatin1String(text::ReferrerNameBox));
@@ -156,61 +153,61 @@ void frmNagScreen2::buildReferFrame()
     txtFriendEmail->setAccessibleName(QLatin1String(text::FriendEmailBox));
     txtMessage->setAccessibleName(QLatin1String(text::ReferralMessageBox));
 
-    for (QWidget *box : formBoxes()) {
-        box->installEventFilter(this);
-        m_accepted.insert(box, rawText(box));
+    m_boxes = {
+        {txtName, text::PlaceholderName, &ReferralValues::ReferrerName},
+        {txtEmail, text::PlaceholderEmail, &ReferralValues::ReferrerEmail},
+        {txtMessage, text::PlaceholderMessage, &ReferralValues::ReferralMessage},
+        {txtFriendName, text::PlaceholderFriendName, &ReferralValues::FriendName},
+        {txtFriendEmail, text::PlaceholderFriendEmail, &ReferralValues::FriendEmail},
+    };
+    boxFor(txtMessage)->setText(QLatin1String(text::PlaceholderMessage) + QStringLiteral("\r\n"));
+    for (ReferralBox &box : m_boxes) {
+        box.widget()->installEventFilter(this);
+        box.accepted = box.raw();
     }
     // The boxes take as much as an address can carry, and stop there.
     for (QLineEdit *line : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
         line->setMaxLength(static_cast<int>(MaxAddressLength));
-        connect(line, &QLineEdit::textChanged, this, [this, line] { keepAddressInBounds(line); });
+        connect(line, &QLineEdit::textChanged, this,
+                [this, line] { keepAddressInBounds(*boxFor(line)); });
     }
     connect(txtMessage, &QPlainTextEdit::textChanged, this,
-            [this] { keepAddressInBounds(txtMessage); });
+            [this] { keepAddressInBounds(*boxFor(txtMessage)); });
 }
 
-QList<QWidget *> frmNagScreen2::formBoxes() const
+ReferralBox *frmNagScreen2::boxFor(QObject *widget)
 {
-    return {txtName, txtEmail, txtMessage, txtFriendName, txtFriendEmail};
+    const auto found = std::find_if(m_boxes.begin(), m_boxes.end(),
+                                    [widget](const auto &box) { return box.widget() == widget; });
+    return found == m_boxes.end() ? nullptr : &*found;
 }
 
-void frmNagScreen2::keepAddressInBounds(QWidget *box)
+ReferralValues frmNagScreen2::typed(const ReferralBox *edited, const QString &raw) const
+{
+    ReferralValues values;
+    for (const ReferralBox &box : m_boxes)
+        values.*box.value() = &box == edited ? box.sent(raw) : box.sent();
+    return values;
+}
+
+void frmNagScreen2::keepAddressInBounds(ReferralBox &box)
 {
     if (m_fitting)
         return;
-    const QString after = rawText(box);
-    const auto addressWith = [this, box](const QString &text) {
-        QStringList typed;
-        for (QWidget *b : formBoxes())
-            typed << (b == box ? sentText(b, text) : boxText(b));
-        return modTellAFriend::AddressLength(typed);
+    const QString after = box.raw();
+    const auto addressWith = [this, &box](const QString &text) {
+        return modTellAFriend::AddressLength(typed(&box, text));
     };
-    const QString kept = modTellAFriend::FitEdit(m_accepted.value(box), after, addressWith);
+    const QString kept = modTellAFriend::FitEdit(box.accepted, after, addressWith);
     if (kept != after) {
-        const qsizetype fromEnd = after.size() - cursorPosition(box);
+        const qsizetype fromEnd = after.size() - box.cursorPosition();
         m_fitting = true;
-        if (box == txtMessage) {
-            txtMessage->setPlainText(kept);
-            QTextCursor cursor = txtMessage->textCursor();
-            cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, kept.size() - fromEnd)));
-            txtMessage->setTextCursor(cursor);
-        } else {
-            auto *line = static_cast<QLineEdit *>(box);
-            line->setText(kept);
-            line->setCursorPosition(
-                static_cast<int>(std::max<qsizetype>(0, kept.size() - fromEnd)));
-        }
+        box.setText(kept);
+        box.setCursorPosition(std::max<qsizetype>(0, kept.size() - fromEnd));
         m_fitting = false;
         QApplication::beep();
     }
-    m_accepted.insert(box, kept);
-}
-
-qsizetype frmNagScreen2::cursorPosition(QWidget *box) const
-{
-    if (box == txtMessage)
-        return txtMessage->textCursor().position();
-    return static_cast<QLineEdit *>(box)->cursorPosition();
+    box.accepted = kept;
 }
 
 void frmNagScreen2::buildDownloadFrame()
@@ -300,66 +297,20 @@ void frmNagScreen2::lblGoToHome_Click()
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    QStringList typed;
-    for (QWidget *box : formBoxes())
-        typed << boxText(box);
-    if (const auto message = m_referral.Refer(typed))
+    if (const auto message = m_referral.Refer(typed()))
         MessageBox::inform(this, *message, QMessageBox::Critical);
 }
 
-QString frmNagScreen2::rawText(QWidget *box) const
+void frmNagScreen2::clearPlaceholder(ReferralBox &box)
 {
-    // The message's own characters, no-break spaces and line separators included; only its
-    // paragraph breaks stand as U+2029.
-    if (box == txtMessage)
-        return txtMessage->document()->toRawText();
-    return static_cast<QLineEdit *>(box)->text();
+    if (TrimSpaces(box.sent()) == box.placeholder())
+        box.setText(QString());
 }
 
-QString frmNagScreen2::sentText(QWidget *box, const QString &raw) const
+void frmNagScreen2::restorePlaceholder(ReferralBox &box)
 {
-    // A line break typed in the message goes out as a carriage return and line feed.
-    if (box == txtMessage)
-        return QString(raw).replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return raw;
-}
-
-QString frmNagScreen2::boxText(QWidget *box) const
-{
-    return sentText(box, rawText(box));
-}
-
-void frmNagScreen2::setBoxText(QWidget *box, const QString &text)
-{
-    if (box == txtMessage)
-        txtMessage->setPlainText(text);
-    else
-        static_cast<QLineEdit *>(box)->setText(text);
-}
-
-QString frmNagScreen2::placeholderOf(QWidget *box) const
-{
-    if (box == txtName)
-        return QLatin1String(text::PlaceholderName);
-    if (box == txtEmail)
-        return QLatin1String(text::PlaceholderEmail);
-    if (box == txtMessage)
-        return QLatin1String(text::PlaceholderMessage);
-    if (box == txtFriendName)
-        return QLatin1String(text::PlaceholderFriendName);
-    return QLatin1String(text::PlaceholderFriendEmail);
-}
-
-void frmNagScreen2::clearPlaceholder(QWidget *box)
-{
-    if (TrimSpaces(boxText(box)) == placeholderOf(box))
-        setBoxText(box, QString());
-}
-
-void frmNagScreen2::restorePlaceholder(QWidget *box)
-{
-    if (TrimSpaces(boxText(box)).isEmpty())
-        setBoxText(box, placeholderOf(box));
+    if (TrimSpaces(box.sent()).isEmpty())
+        box.setText(box.placeholder());
 }
 
 bool frmNagScreen2::refuseSpace(QWidget *box, QKeyEvent *event)
@@ -373,7 +324,7 @@ bool frmNagScreen2::refuseSpace(QWidget *box, QKeyEvent *event)
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *box = qobject_cast<QWidget *>(watched);
+    ReferralBox *box = boxFor(watched);
     if (!box)
         return QWidget::eventFilter(watched, event);
 
@@ -386,19 +337,20 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         if (event->type() == QEvent::FocusOut) {
-            restorePlaceholder(box);
+            restorePlaceholder(*box);
             break;
         }
         // Cleared once the box is announced: cleared before, it would be heard as an edit.
-        return ChangeAfterFocus(box, event, [this, box](bool tabbed) {
-            clearPlaceholder(box);
-            if (auto *line = qobject_cast<QLineEdit *>(box); line && tabbed)
+        return ChangeAfterFocus(box->widget(), event, [this, box](bool tabbed) {
+            clearPlaceholder(*box);
+            if (auto *line = qobject_cast<QLineEdit *>(box->widget()); line && tabbed)
                 line->selectAll();
         });
     }
     case QEvent::KeyPress:
-        if (box == txtEmail || box == txtFriendEmail)
-            return refuseSpace(box, static_cast<QKeyEvent *>(event));
+        if (box->value() == &ReferralValues::ReferrerEmail ||
+            box->value() == &ReferralValues::FriendEmail)
+            return refuseSpace(box->widget(), static_cast<QKeyEvent *>(event));
         break;
     default:
         break;

@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QHash>
+#include "ReferralBox.h"
+
 #include <QWidget>
+
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -13,7 +16,6 @@ class QPushButton;
 namespace kelt {
 
 class LinkLabel;
-class modTellAFriend;
 
 // Shown on the way out: a support text, the maker's other programs and refer-a-friend.
 class frmNagScreen2 : public QWidget
@@ -47,23 +49,17 @@ private:
     void Check1_Click(bool checked);
     void lblGoToHome_Click();
     void cmdSubmit_Click();
-    void clearPlaceholder(QWidget *box);
-    void restorePlaceholder(QWidget *box);
+    ReferralBox *boxFor(QObject *widget);
+    // The five values as the boxes hold them, with raw text in place of the edited box's.
+    ReferralValues typed(const ReferralBox *edited = nullptr, const QString &raw = {}) const;
+    void keepAddressInBounds(ReferralBox &box);
+    void clearPlaceholder(ReferralBox &box);
+    void restorePlaceholder(ReferralBox &box);
     bool refuseSpace(QWidget *box, QKeyEvent *event);
-    QList<QWidget *> formBoxes() const;
-    void keepAddressInBounds(QWidget *box);
-    qsizetype cursorPosition(QWidget *box) const;
-    QString rawText(QWidget *box) const;
-    QString sentText(QWidget *box, const QString &raw) const;
-    // The box's text as it is sent.
-    QString boxText(QWidget *box) const;
-    void setBoxText(QWidget *box, const QString &text);
-    QString placeholderOf(QWidget *box) const;
 
     modTellAFriend &m_referral;
     int m_supportText = -1;
-    // Each box's text as last let through; an edit beyond the address's limit is cut.
-    QHash<QWidget *, QString> m_accepted;
+    std::vector<ReferralBox> m_boxes;
     bool m_fitting = false;
 
     QLabel *picNagscreen2Icon = nullptr;

@@ -66,7 +66,7 @@ QString modTellAFriend::BuildReferralAddress() const
            QStringLiteral("&taf6=") + EncodeQueryValue(site::ProductFolderAddress());
 }
 
-qsizetype modTellAFriend::AddressLength(const QStringList &typed)
+qsizetype modTellAFriend::AddressLength(const ReferralValues &typed)
 {
     modTellAFriend values;
     values.keep(typed);
@@ -108,19 +108,19 @@ QString modTellAFriend::FitEdit(const QString &before, const QString &after,
     return addressWith(kept) <= MaxAddressLength || inserted.isEmpty() ? kept : before;
 }
 
-void modTellAFriend::keep(const QStringList &typed)
+void modTellAFriend::keep(const ReferralValues &typed)
 {
-    ReferrerName = TrimSpaces(typed.value(0));
-    ReferrerEmail = TrimSpaces(typed.value(1));
-    ReferralMessage = TrimSpaces(typed.value(2));
-    FriendName = TrimSpaces(typed.value(3));
-    FriendEmail = TrimSpaces(typed.value(4));
+    ReferrerName = TrimSpaces(typed.ReferrerName);
+    ReferrerEmail = TrimSpaces(typed.ReferrerEmail);
+    ReferralMessage = TrimSpaces(typed.ReferralMessage);
+    FriendName = TrimSpaces(typed.FriendName);
+    FriendEmail = TrimSpaces(typed.FriendEmail);
 }
 
-std::optional<QString> modTellAFriend::Refer(const QStringList &typed)
+std::optional<QString> modTellAFriend::Refer(const ReferralValues &typed)
 {
     keep(typed);
-    if (const auto message = CheckEmailAddresses(typed.value(1), typed.value(4)))
+    if (const auto message = CheckEmailAddresses(typed.ReferrerEmail, typed.FriendEmail))
         return message;
     return SubmitReferral();
 }

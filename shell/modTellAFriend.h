@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -20,16 +19,21 @@ inline constexpr qsizetype MaxAddressLength = 100000;
 // Leading and trailing spaces only; tabs and line breaks stay.
 QString TrimSpaces(const QString &text);
 
-// The refer-a-friend values, kept for the life of the program and overwritten at every
-// press of the refer button.
-class modTellAFriend
+// The five values of the refer-a-friend form, as typed or as kept.
+struct ReferralValues
 {
-public:
     QString ReferrerName;
     QString ReferrerEmail;
     QString ReferralMessage;
     QString FriendName;
     QString FriendEmail;
+};
+
+// The refer-a-friend values, kept for the life of the program and overwritten at every
+// press of the refer button, and the last address built from them.
+class modTellAFriend : public ReferralValues
+{
+public:
     QString ReferralAddress;
 
     // The two addresses must differ and each hold an "@" and a "."; the message otherwise.
@@ -40,23 +44,22 @@ public:
     // Every value percent-encoded, so that none can break or add to the query.
     QString BuildReferralAddress() const;
 
-    // The length of the address for these values, given as typed in the order name,
-    // e-mail, message, friend's name, friend's e-mail.
-    static qsizetype AddressLength(const QStringList &typed);
+    // The length of the address for these values as typed.
+    static qsizetype AddressLength(const ReferralValues &typed);
     // What a box keeps of an edit from before to after: all of it when addressWith(after)
     // stays within MaxAddressLength, else the edit's inserted text cut where it would not.
     static QString FitEdit(const QString &before, const QString &after,
                            const std::function<qsizetype(const QString &)> &addressWith);
 
-    // The refer button: keeps the trimmed values (as typed, in the order above), checks
-    // the two addresses and submits. Returns the message to show when a check fails.
-    std::optional<QString> Refer(const QStringList &typed);
+    // The refer button: keeps the trimmed values, checks the two addresses as typed and
+    // submits. Returns the message to show when a check fails.
+    std::optional<QString> Refer(const ReferralValues &typed);
     // Checks the kept values, then builds the address, keeps it and opens it; the message
     // to show when a value is missing.
     std::optional<QString> SubmitReferral();
 
 private:
-    void keep(const QStringList &typed);
+    void keep(const ReferralValues &typed);
 };
 
 } // namespace kelt

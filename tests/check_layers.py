@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Fails when code includes upwards: reading <- links <- ui <- shell, each layer using only
-those below it. content/ holds data every layer may use. The astrology uses no Qt."""
+those below it, or when files of one folder include each other round in a circle. content/
+holds data every layer may use. The astrology uses no Qt."""
 
 import os
 import re
@@ -21,9 +22,31 @@ def headers(root):
     return owner
 
 
+def circles(edges):
+    """Each circle of includes between the units (a header and its source) of one folder."""
+    found, done = [], set()
+
+    def visit(unit, path):
+        if unit in path:
+            circle = path[path.index(unit):] + [unit]
+            if set(circle) not in [set(c) for c in found]:
+                found.append(circle)
+            return
+        if unit in done:
+            return
+        for target in sorted(edges.get(unit, ())):
+            visit(target, path + [unit])
+        done.add(unit)
+
+    for unit in sorted(edges):
+        visit(unit, [])
+    return found
+
+
 def check(root):
     owner = headers(root)
     problems = []
+    edges = {}
     for rank, layer in enumerate(LAYERS):
         folder = os.path.join(root, layer)
         for name in sorted(os.listdir(folder)):
@@ -51,6 +74,13 @@ def check(root):
                 elif folders[0] in LAYERS and LAYERS.index(folders[0]) > rank:
                     problems.append("%s: %s includes \"%s\" of %s, a layer above it"
                                     % (where, layer, base, folders[0]))
+                elif folders[0] == layer:
+                    unit, included = name.split(".")[0], base.split(".")[0]
+                    if unit != included:
+                        edges.setdefault((layer, unit), set()).add((layer, included))
+    for circle in circles(edges):
+        problems.append("%s/: %s include each other in a circle"
+                        % (circle[0][0], " -> ".join(unit for _, unit in circle)))
     return problems
 
 

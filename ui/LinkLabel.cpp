@@ -1,14 +1,11 @@
 #include "LinkLabel.h"
 
-#include "AccessibleControls.h"
-
 #include <QMouseEvent>
 
 namespace kelt {
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
-    InstallAccessibleControls();
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -96,8 +96,10 @@ void frmDisplay::buildResult()
         label->setFocusPolicy(Qt::NoFocus);
 }
 
-void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QString &reading)
+void frmDisplay::setResult(const ShownReading &reading)
 {
+    const QString &sign = reading.sign;
+    const QPixmap &picture = reading.picture;
     lblYourDescendantSign->setText(sign);
     lblYourDescendantSign->adjustSize();
     picSign->setPixmap(picture);
@@ -106,13 +108,13 @@ void frmDisplay::setResult(const QString &sign, const QPixmap &picture, const QS
     // The box fits the picture and its one-pixel border.
     if (!picture.isNull())
         picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
-    lblMoreAboutSign->setText(reading);
+    lblMoreAboutSign->setText(reading.text);
     // Read after the title when the window opens: the reading arrives for a screen reader
     // too, picture and all, which tells this window from the birth-details one of that title.
     setAccessibleDescription(QStringLiteral("%1 %2. %3. %4. %5")
                                  .arg(QLatin1String(text::SignHeading), sign,
                                       picSign->accessibleDescription(),
-                                      QLatin1String(text::ReadingHeading), reading));
+                                      QLatin1String(text::ReadingHeading), reading.text));
     lblMoreAboutSign->setGeometry(TwRect(240, 1080, 6735, 2850));
     look::FitWrapped(lblMoreAboutSign);
 }

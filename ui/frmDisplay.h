@@ -1,8 +1,7 @@
 #pragma once
 
 #include "MainFrame.h"
-
-#include <QPixmap>
+#include "ShownReading.h"
 
 class QLabel;
 
@@ -16,7 +15,7 @@ class frmDisplay : public MainFrame
 public:
     explicit frmDisplay(QWidget *parent = nullptr);
 
-    void setResult(const QString &sign, const QPixmap &picture, const QString &reading);
+    void setResult(const ShownReading &reading);
 
     void cmdBack_Click();
 

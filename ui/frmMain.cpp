@@ -254,7 +254,16 @@ void frmMain::cmdProceed_Click()
 {
     if (!ValidateBirthDetails())
         return;
-    Q_EMIT readingPassed(RunReading(m_state, enteredDetails()));
+    const auto result = RunReading(m_state, enteredDetails());
+    if (!result) {
+        Q_EMIT readingPassed(std::nullopt);
+        return;
+    }
+    const auto text = [](std::string_view s) {
+        return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    Q_EMIT readingPassed(ShownReading{text(result->sign), m_images.picture(result->pictureItem),
+                                      text(result->readingText)});
 }
 
 } // namespace kelt

@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 #include "ReadingCommand.h"
 #include "ReadingState.h"
+#include "ShownReading.h"
 #include "SignImageList.h"
 
 #include <optional>
@@ -28,8 +29,9 @@ public:
     void cmdProceed_Click();
 
 Q_SIGNALS:
-    // A reading passed validation; the result is empty when the rising sign is no sign.
-    void readingPassed(const std::optional<kelt::DescendantResult> &result);
+    // A reading passed validation, with all the result window shows; empty when the rising
+    // sign is no sign.
+    void readingPassed(const std::optional<kelt::ShownReading> &reading);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

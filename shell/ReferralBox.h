@@ -1,0 +1,45 @@
+#pragma once
+
+#include "modTellAFriend.h"
+
+#include <QString>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace kelt {
+
+// One box of the refer-a-friend form, a line or the message's text area, with its
+// placeholder and the value it fills; the form treats all five alike through it.
+class ReferralBox
+{
+public:
+    ReferralBox(QLineEdit *line, const char *placeholder, QString ReferralValues::*value);
+    ReferralBox(QPlainTextEdit *message, const char *placeholder, QString ReferralValues::*value);
+
+    QWidget *widget() const;
+    QString placeholder() const { return QLatin1String(m_placeholder); }
+    QString ReferralValues::*value() const { return m_value; }
+
+    // The box's own characters; only the message's paragraph breaks stand as U+2029.
+    QString raw() const;
+    // What raw text goes out as: a line break typed in the message as CR LF.
+    QString sent(const QString &raw) const;
+    QString sent() const { return sent(raw()); }
+    void setText(const QString &text);
+
+    qsizetype cursorPosition() const;
+    void setCursorPosition(qsizetype position);
+
+    // The text as last let through; an edit beyond the address's limit is cut back to it.
+    QString accepted;
+
+private:
+    QLineEdit *m_line = nullptr;
+    QPlainTextEdit *m_message = nullptr;
+    const char *m_placeholder;
+    QString ReferralValues::*m_value;
+};
+
+} // namespace kelt
