@@ -5,7 +5,7 @@ import select
 import subprocess
 import tempfile
 
-from wait import wait_for
+from wait import end_processes, wait_for
 
 SCREEN = (1280, 1024)
 
@@ -56,13 +56,7 @@ class Desktop:
         return "window id" in out
 
     def stop(self):
-        for process in reversed(self._processes):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+        end_processes(self._processes)
         self._processes = []
         if self._home:
             self._home.cleanup()

@@ -11,7 +11,7 @@ import threading
 import time
 import tty
 
-from wait import wait_for
+from wait import end_processes, wait_for
 
 SPEECHD_CONF = """\
 AddModule "dummy" "sd_dummy" ""
@@ -178,14 +178,7 @@ class ScreenReader:
             return "\n".join(self._lines[since:])
 
     def stop(self):
-        for process in reversed(self._processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+        end_processes(self._processes)
         self._processes = []
         if self._reader:
             for fd in self._terminal:
