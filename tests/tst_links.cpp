@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "AnsiCodePage.h"
 #include "Clock.h"
 #include "Program.h"
 #include "ReminderDate.h"
@@ -10,6 +11,7 @@
 #include "modRedirect.h"
 #include "modTellAFriend.h"
 
+#include <QSet>
 #include <QUrlQuery>
 
 using namespace kelt;
@@ -104,6 +106,28 @@ private Q_SLOTS:
             all.append(Windows1252(c));
         QCOMPARE(all.size(), 171);
         QCOMPARE(UnscrambleText(ScrambleText(all)), all);
+    }
+
+    // The same bytes on every platform: each code of the page round trips, and every other
+    // character, those Windows would fit to a look-alike included, counts as "?".
+    void ansiPageIsWindows1252Exactly()
+    {
+        QSet<char16_t> page;
+        for (int code = 0; code < 256; ++code) {
+            const QChar c = Windows1252(code);
+            page.insert(c.unicode());
+            QCOMPARE(int(ansi::Encode(c)), code);
+            QCOMPARE(ansi::Decode(static_cast<unsigned char>(code)), c);
+        }
+        int outside = 0;
+        for (int u = 0; u < 0x10000; ++u) {
+            if (page.contains(char16_t(u)))
+                continue;
+            ++outside;
+            if (ansi::Encode(QChar(char16_t(u))) != '?')
+                QFAIL(qPrintable(QString("U+%1 is not \"?\"").arg(u, 4, 16, QLatin1Char('0'))));
+        }
+        QCOMPARE(outside, 0x10000 - 256);
     }
 
     void reminderDecisions_data()
