@@ -12,8 +12,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <vector>
 #endif
 
 namespace kelt {
@@ -71,34 +69,17 @@ void SingleInstance::release()
 
 namespace {
 
-bool IsPrivateFolder(const QByteArray &path)
-{
-    struct stat st;
-    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
-           (st.st_mode & 077) == 0;
-}
-
-// From the password database, not $HOME, so that every start finds the same place.
-QString HomeFolder()
-{
-    std::vector<char> buffer(16384);
-    passwd entry;
-    passwd *found = nullptr;
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-        found->pw_dir && *found->pw_dir)
-        return QFile::decodeName(found->pw_dir);
-    return QDir::homePath();
-}
-
-// Makes the folder where it is missing and closes one of this user's to everyone else.
-bool MakePrivateFolder(const QString &folder)
+// True when the folder is this user's alone. With make, a missing one is made first and one
+// of this user's that others may enter is closed to them.
+bool PrivateFolder(const QString &folder, bool make)
 {
     const QByteArray path = QFile::encodeName(folder);
-    QDir().mkpath(folder);
     struct stat st;
-    if (::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
+    if (make && QDir().mkpath(folder) && ::lstat(path.constData(), &st) == 0 &&
+        S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
         ::chmod(path.constData(), 0700);
-    return IsPrivateFolder(path);
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+           (st.st_mode & 077) == 0;
 }
 
 // Clears what cannot be a lock file from the lock's path: a link, a pipe, a device or an
@@ -118,8 +99,8 @@ bool ClearPath(const QByteArray &folder, const QByteArray &path)
             cleared = ::rmdir(path.constData()) == 0;
         else if (!S_ISREG(st.st_mode))
             cleared = ::unlink(path.constData()) == 0;
-        else // a file after all; one that is not this user's is left alone
-            cleared = st.st_uid == ::getuid();
+        else // a file of this user's after all, made readable again; another's is left alone
+            cleared = st.st_uid == ::getuid() && ::chmod(path.constData(), 0600) == 0;
     }
     ::close(dir);
     return cleared;
@@ -130,19 +111,23 @@ bool ClearPath(const QByteArray &folder, const QByteArray &path)
 QString SingleInstance::DefaultFolder()
 {
     // Where the session's runtime folder always is; $XDG_RUNTIME_DIR may be missing or
-    // point elsewhere in one shell and not in another.
+    // point elsewhere in one shell and not in another. The home folder comes from the
+    // password database, not $HOME, for the same reason.
     const QString runtime = QStringLiteral("/run/user/") + QString::number(::getuid());
-    if (IsPrivateFolder(QFile::encodeName(runtime)))
+    if (PrivateFolder(runtime, false))
         return runtime;
-    return HomeFolder() + QStringLiteral("/.cache/SarvelSoftwares");
+    const passwd *user = ::getpwuid(::getuid());
+    const QString home =
+        user && user->pw_dir && *user->pw_dir ? QFile::decodeName(user->pw_dir) : QDir::homePath();
+    return home + QStringLiteral("/.cache/SarvelSoftwares");
 }
 
 bool SingleInstance::tryAcquire()
 {
     if (m_fd >= 0)
         return true;
-    const QByteArray folder = QFile::encodeName(QFileInfo(m_path).path());
-    if (!MakePrivateFolder(QFile::decodeName(folder)))
+    const QString folder = QFileInfo(m_path).path();
+    if (!PrivateFolder(folder, true))
         return true;
     const QByteArray path = QFile::encodeName(m_path);
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -153,7 +138,7 @@ bool SingleInstance::tryAcquire()
             opened.st_uid != ::getuid()) {
             if (fd >= 0)
                 ::close(fd);
-            if (!ClearPath(folder, path))
+            if (!ClearPath(QFile::encodeName(folder), path))
                 return true;
             continue;
         }
