@@ -182,7 +182,15 @@ config=$tmp/config
 cache=$tmp/cache
 mkdir -p "$runtime" "$config" "$cache"
 chmod 700 "$runtime"
-lock=$runtime/$program.lock
+# One lock per user, wherever the environment points: the runtime folder when it is really
+# the user's, else a private folder in the home the password database names.
+user_runtime=/run/user/$(id -u)
+if [ -d "$user_runtime" ] && [ ! -L "$user_runtime" ] &&
+    [ "$(stat -c %u:%a "$user_runtime")" = "$(id -u):700" ]; then
+    lock=$user_runtime/$program.lock
+else
+    lock=$(getent passwd "$(id -u)" | cut -d: -f6)/.cache/SarvelSoftwares/$program.lock
+fi
 settings=$config/SarvelSoftwares/$program.ini
 
 start_by() {
@@ -203,10 +211,10 @@ start_by() {
         fail "started as $name, the program ended within 3 s (exit status $status)"
     fi
     ok "started as $name, the program is running after 3 s (pid $pid)"
-    [ "$(head -n 1 "$lock" 2>/dev/null)" = "$pid" ] ||
-        fail "started as $name, it does not hold $program.lock"
-    [ "$(ls -A "$runtime")" = "$program.lock" ] ||
-        fail "started as $name, its runtime folder holds: $(ls -A "$runtime" | tr '\n' ' ')"
+    { [ -f "$lock" ] && ! flock -n "$lock" true; } ||
+        fail "started as $name, it does not hold $lock"
+    ! ls -A "$(dirname "$lock")" | grep -qF "$command" ||
+        fail "started as $name, a lock carries the command's name"
     [ -f "$settings" ] || fail "started as $name, it stored no SarvelSoftwares/$program.ini"
     [ "$(ls -A "$config/SarvelSoftwares")" = "$program.ini" ] ||
         fail "settings folder holds: $(ls -A "$config/SarvelSoftwares" | tr '\n' ' ')"
