@@ -45,6 +45,13 @@ struct ProgramFixture
         QApplication::setActiveWindow(main());
     }
 
+    // The exit window, reached as a user reaches it: by closing the birth-details window.
+    void openExitWindow()
+    {
+        main()->close();
+        QTRY_VERIFY(nag() && nag()->isVisible());
+    }
+
     void stop() { program.reset(); }
     // Ends the program and lets messages and links go back to the real desktop.
     void finish()

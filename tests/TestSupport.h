@@ -8,8 +8,10 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QObject>
+#include <QProcess>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,13 +23,35 @@
 #include <vector>
 
 #ifdef Q_OS_WIN
-// The registry only: <windows.h> would make MessageBox a macro.
+// The registry only: <windows.h> would make MessageBox a macro. The types come first.
 #include <windef.h>
+
 #include <winbase.h>
 #include <winreg.h>
 #endif
 
 namespace kelt::test {
+
+// The site's page script, written out here apart from the program's own address code.
+inline const QString SitePage =
+    QStringLiteral("http://www.sarvelsoftwares.com/kelt-free-descendant-astrology/ssd.php?page=");
+
+// The helper beside the test that takes the program's single-instance lock in a process
+// of its own.
+inline QString Probe()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/kelt_lockprobe");
+}
+
+// The first line a process prints, waiting up to ten seconds for it.
+inline QString FirstLine(QProcess &process)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!process.canReadLine() && timer.elapsed() < 10000)
+        process.waitForReadyRead(100);
+    return QString::fromLatin1(process.readLine().trimmed());
+}
 
 // Catches every address the program hands to the desktop, instead of a browser.
 class UrlRecorder : public QObject

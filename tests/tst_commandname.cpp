@@ -22,16 +22,11 @@ QString Program()
     return QStringLiteral(KELT_PROGRAM_PATH);
 }
 
-QString Probe()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/kelt_lockprobe");
-}
-
 #ifdef Q_OS_WIN
 QString ProbeOutcome()
 {
     QProcess probe;
-    probe.start(Probe(), {QLatin1String(OwnName)});
+    probe.start(kelt::test::Probe(), {QLatin1String(OwnName)});
     probe.waitForFinished(StartMs);
     return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
 }
@@ -135,7 +130,7 @@ QString ProbeOutcome(const User &user)
 {
     QProcess probe;
     probe.setProcessEnvironment(user.environment());
-    probe.start(Probe(), {QLatin1String(OwnName), QStringLiteral("0")});
+    probe.start(kelt::test::Probe(), {QLatin1String(OwnName), QStringLiteral("0")});
     probe.waitForFinished(StartMs);
     return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
 }

@@ -22,11 +22,6 @@ using namespace kelt::test;
 
 namespace {
 
-QString Probe()
-{
-    return QCoreApplication::applicationDirPath() + "/kelt_lockprobe";
-}
-
 // What a copy in another process gets now: "acquired" or "refused".
 QString ProbeOutcome(const QString &name, const QString &folder = SingleInstance::DefaultFolder())
 {
@@ -34,15 +29,6 @@ QString ProbeOutcome(const QString &name, const QString &folder = SingleInstance
     probe.start(Probe(), {name, "-", folder});
     probe.waitForFinished(10000);
     return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
-}
-
-QString FirstLine(QProcess &process)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!process.canReadLine() && timer.elapsed() < 10000)
-        process.waitForReadyRead(100);
-    return QString::fromLatin1(process.readLine().trimmed());
 }
 
 #ifndef Q_OS_WIN
@@ -474,8 +460,7 @@ private Q_SLOTS:
     void hugeInputStopsAtTheAddressLimitAndArrivesWhole()
     {
         f.start();
-        f.main()->close();
-        QTRY_VERIFY(f.nag() && f.nag()->isVisible());
+        f.openExitWindow();
         const auto box = [this](const char *name) { return f.child<QLineEdit>(f.nag(), name); };
         box("txtName")->setText("Ann");
         box("txtEmail")->setText("ann@example.com");

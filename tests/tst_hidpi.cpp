@@ -109,9 +109,7 @@ private Q_SLOTS:
     void resultWindowShowsTheLargePicturePixelForPixel()
     {
         f.start();
-        QTest::keyClicks(f.child<QLineEdit>(f.main(), "txtName"), "x");
-        QTest::mouseClick(f.child<QPushButton>(f.main(), "cmdProceed"), Qt::LeftButton);
-        QTRY_VERIFY(f.display() && f.display()->isVisible());
+        f.makeReading();
         QVERIFY(QTest::qWaitForWindowExposed(f.display()));
 
         auto *box = f.child<QLabel>(f.display(), "picSign");

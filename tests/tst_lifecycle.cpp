@@ -6,7 +6,6 @@
 #include "SingleInstance.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
 
@@ -26,17 +25,6 @@ class LifecycleTest : public QObject
     Q_OBJECT
 
     ProgramFixture f;
-
-    static QString FirstLine(QProcess &process)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!process.canReadLine() && timer.elapsed() < 10000)
-            process.waitForReadyRead(100);
-        return QString::fromLatin1(process.readLine().trimmed());
-    }
-
-    static QString probe() { return QCoreApplication::applicationDirPath() + "/kelt_lockprobe"; }
 
 private Q_SLOTS:
     void init() { f.start(); }
@@ -69,13 +57,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.child<QPushButton>(f.nag(), "cmdClose"));
     }
 
-    void closingResultWindow_data()
-    {
-        QTest::addColumn<QString>("route");
-        QTest::newRow("exit button") << "button";
-        QTest::newRow("file exit") << "menu";
-        QTest::newRow("close box") << "close";
-    }
+    void closingResultWindow_data() { closingMainWindow_data(); }
     void closingResultWindow()
     {
         QFETCH(QString, route);
@@ -149,8 +131,7 @@ private Q_SLOTS:
 
     void exitWindowCloseBoxEndsOnce()
     {
-        f.main()->close();
-        QTRY_VERIFY(f.nag() && f.nag()->isVisible());
+        f.openExitWindow();
         f.nag()->close();
         QCOMPARE(f.quits, 1);
         f.program->EndProgram();
@@ -178,8 +159,8 @@ private Q_SLOTS:
         for (int round = 0; round < 5; ++round) {
             QProcess a;
             QProcess b;
-            a.start(probe(), {name, "hold"});
-            b.start(probe(), {name, "hold"});
+            a.start(Probe(), {name, "hold"});
+            b.start(Probe(), {name, "hold"});
             // Both have decided once both have spoken; the winner holds until told.
             QStringList outcomes = {FirstLine(a), FirstLine(b)};
             for (QProcess *p : {&a, &b}) {

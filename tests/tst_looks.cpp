@@ -70,6 +70,21 @@ class LooksTest : public QObject
 
     ProgramFixture f;
 
+    // Shows a message box on screen, as the program does before it has a window, and hands
+    // the box to look before closing it.
+    void showMessage(const QString &text, const std::function<void(QWidget *)> &look)
+    {
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto *box = QApplication::activeModalWidget()) {
+                look(box);
+                box->close();
+            }
+        });
+        poll.start(10);
+        MessageBox::inform(nullptr, text, QMessageBox::Information);
+    }
+
 private Q_SLOTS:
     void init() { f.startActive(); }
     void cleanup() { f.finishAllClosed(); }
@@ -157,17 +172,10 @@ private Q_SLOTS:
         help->hide();
 
         f.finish();
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            if (auto *box = QApplication::activeModalWidget()) {
-                shots.append(
-                    {"message box", box->findChild<QLabel *>("qt_msgbox_label")->grab().toImage()});
-                box->close();
-            }
+        showMessage("Please Enter Only Alphabet !", [&](QWidget *box) {
+            shots.append(
+                {"message box", box->findChild<QLabel *>("qt_msgbox_label")->grab().toImage()});
         });
-        poll.start(10);
-        MessageBox::inform(nullptr, QStringLiteral("Please Enter Only Alphabet !"),
-                           QMessageBox::Information);
         QCOMPARE(shots.size(), 3);
         for (const auto &[name, shot] : std::as_const(shots))
             QVERIFY2(TextContrast(shot) >= 4.5,
@@ -179,16 +187,8 @@ private Q_SLOTS:
     {
         f.finish();
         QIcon seen;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            if (auto *box = QApplication::activeModalWidget()) {
-                seen = box->windowIcon();
-                box->close();
-            }
-        });
-        poll.start(10);
-        MessageBox::inform(nullptr, QStringLiteral("Application is already running"),
-                           QMessageBox::Information);
+        showMessage("Application is already running",
+                    [&](QWidget *box) { seen = box->windowIcon(); });
         QCOMPARE(seen.cacheKey(), content::ProgramIcon().cacheKey());
         f.start();
     }

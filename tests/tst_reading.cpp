@@ -5,9 +5,6 @@
 
 #include <QTest>
 
-#include <cctype>
-
-#include <set>
 #include <string>
 
 using namespace kelt;
@@ -42,19 +39,6 @@ class ReadingTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void oppositeIsAnInvolution()
-    {
-        for (const auto sign : ZodiacSigns) {
-            const auto opposite = OppositeSign(sign);
-            QVERIFY(opposite);
-            QVERIFY(*opposite != sign);
-            QCOMPARE(S(*OppositeSign(*opposite)), S(sign));
-            QCOMPARE(std::abs(SignPosition(*opposite) - SignPosition(sign)), 6);
-        }
-        QCOMPARE(S(*OppositeSign("Aries")), std::string("Libra"));
-        QCOMPARE(S(*OppositeSign("Virgo")), std::string("Pisces"));
-    }
-
     void notSigns_data()
     {
         QTest::addColumn<QString>("text");
@@ -74,16 +58,6 @@ private Q_SLOTS:
         QVERIFY(!DescendantReading(t));
         QVERIFY(!SignPictureItem(t));
         QVERIFY(!SignPictureKey(t));
-    }
-
-    void pictureKeys()
-    {
-        QCOMPARE(*SignPictureItem("Aries"), 1);
-        QCOMPARE(*SignPictureKey("Aries"), std::string("aries.jpg"));
-        QCOMPARE(*SignPictureItem("Sagittarius"), 9);
-        QCOMPARE(*SignPictureKey("Sagittarius"), std::string("sagittarius.jpg"));
-        QCOMPARE(*SignPictureItem("Pisces"), 12);
-        QCOMPARE(*SignPictureKey("Pisces"), std::string("pisces.jpg"));
     }
 
     void readingTexts_data()
@@ -144,18 +118,6 @@ private Q_SLOTS:
         QVERIFY(text->find("escendant") == std::string_view::npos);
     }
 
-    void readingTextsAddUp()
-    {
-        std::size_t total = 0;
-        std::set<std::string_view> distinct;
-        for (const auto sign : ZodiacSigns) {
-            total += DescendantReading(sign)->size();
-            distinct.insert(*DescendantReading(sign));
-        }
-        QCOMPARE(total, std::size_t(8251));
-        QCOMPARE(distinct.size(), std::size_t(12));
-    }
-
     void everyDateAndSlot_data()
     {
         QTest::addColumn<int>("day");
@@ -180,24 +142,11 @@ private Q_SLOTS:
         const auto result = RunReading(state, details);
         QVERIFY(result);
         QCOMPARE(state.SunSign, S(ZodiacSigns[sun]));
-        QCOMPARE(state.BirthTimeSlot, details.timeSlot);
-        QCOMPARE(state.RisingSignKey, state.SunSign + "-" + details.timeSlot);
         QCOMPARE(state.RisingSign, S(ZodiacSigns[rising]));
         const int descendant = (rising + 6) % 12;
         QCOMPARE(S(result->sign), S(ZodiacSigns[descendant]));
         QCOMPARE(result->pictureItem, descendant + 1);
         QCOMPARE(result->readingText, *DescendantReading(ZodiacSigns[descendant]));
-    }
-
-    void tableOrder()
-    {
-        const auto &keys = modRisingSign::RisingSignKeys();
-        QCOMPARE(keys[0], std::string("Aries-4am-6am"));
-        QCOMPARE(keys[11], std::string("Pisces-4am-6am"));
-        QCOMPARE(keys[12], std::string("Aries-2am-4am"));
-        QCOMPARE(keys[143], std::string("Pisces-6am-8am"));
-        QCOMPARE(std::set<std::string>(keys.begin(), keys.end()).size(), std::size_t(144));
-        QCOMPARE(S(modRisingSign::RisingSignResults()[143]), std::string("Aries"));
     }
 
     void unknownKeysKeepRisingSign_data()
@@ -215,8 +164,6 @@ private Q_SLOTS:
         QFETCH(QString, key);
         ReadingState state;
         state.RisingSignKey = "Leo-10am-noon";
-        modRisingSign::FindRisingSign(state);
-        QCOMPARE(state.RisingSign, std::string("Scorpio"));
         modRisingSign::FindRisingSign(state);
         QCOMPARE(state.RisingSign, std::string("Scorpio"));
 
@@ -241,9 +188,6 @@ private Q_SLOTS:
         FindSunSign(state, 0, 3);
         FindSunSign(state, 32, 3);
         QCOMPARE(state.SunSign, std::string("Leo"));
-        // A date that does not exist would take the upper range.
-        FindSunSign(state, 31, 2);
-        QCOMPARE(state.SunSign, std::string("Pisces"));
     }
 
     void validation_data()
@@ -308,43 +252,6 @@ private Q_SLOTS:
         QCOMPARE(result->problem == DetailsProblem::NoName, nameMissing);
     }
 
-    void knownReadings_data()
-    {
-        QTest::addColumn<int>("day");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<QString>("slot");
-        QTest::addColumn<QString>("rising");
-        QTest::addColumn<QString>("descendant");
-        QTest::addColumn<int>("picture");
-        QTest::newRow("25 July") << 25 << 7 << "10am-noon"
-                                 << "Scorpio"
-                                 << "Taurus" << 2;
-        QTest::newRow("1 January") << 1 << 1 << "4am-6am"
-                                   << "Capricorn"
-                                   << "Cancer" << 4;
-        QTest::newRow("21 March") << 21 << 3 << "6am-8am"
-                                  << "Taurus"
-                                  << "Scorpio" << 8;
-        QTest::newRow("Aries 2am") << 10 << 4 << "2am-4am"
-                                   << "Pisces"
-                                   << "Virgo" << 6;
-    }
-    void knownReadings()
-    {
-        QFETCH(int, day);
-        QFETCH(int, month);
-        QFETCH(QString, slot);
-        QFETCH(QString, rising);
-        QFETCH(QString, descendant);
-        QFETCH(int, picture);
-        ReadingState state;
-        const auto result = RunReading(state, {"X", day, month, "1990", slot.toStdString()});
-        QVERIFY(result);
-        QCOMPARE(QString::fromStdString(state.RisingSign), rising);
-        QCOMPARE(QString::fromStdString(S(result->sign)), descendant);
-        QCOMPARE(result->pictureItem, picture);
-    }
-
     void failedLookupReusesPreviousRisingSign()
     {
         ReadingState state;
@@ -364,10 +271,6 @@ private Q_SLOTS:
         QCOMPARE(YearNumber("1900"), 1900);
         QCOMPARE(YearNumber(""), 0);
         QCOMPARE(YearNumber("abc"), 0);
-        QVERIFY(IsLeapYear(2000));
-        QVERIFY(!IsLeapYear(1900));
-        QVERIFY(IsLeapYear(1996));
-        QVERIFY(!IsLeapYear(2023));
     }
 };
 
