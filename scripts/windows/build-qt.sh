@@ -2,7 +2,7 @@
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source, once, into a cache outside
 # the clone. The folder's name carries a hash of this script, the toolchain file and the
 # patches, so a change to any of them builds a fresh Qt and an unchanged one costs nothing.
-# Prints the installed prefix on its last line.
+# Prints the installed prefix on standard output; progress goes to standard error.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -47,11 +47,11 @@ fi
 work="$cache/work-$key"
 rm -rf "$work"
 mkdir -p "$work"
-echo "Unpacking Qt $version into $work"
+echo "Unpacking Qt $version into $work" >&2
 tar -xf "$tarball" -C "$work"
 src="$work/qtbase-everywhere-src-$version"
 for patch in "${patches[@]}"; do
-    echo "Applying $(basename "$patch")"
+    echo "Applying $(basename "$patch")" >&2
     patch -d "$src" -p1 --quiet <"$patch"
 done
 
@@ -81,14 +81,14 @@ cmake -G Ninja -S "$src" -B "$work/build" -Wno-dev \
     tail -n 40 "$work/configure.log" >&2
     exit 1
 }
-echo "Building Qt $version for Windows ($jobs jobs); log in $work/build.log"
+echo "Building Qt $version for Windows ($jobs jobs); log in $work/build.log" >&2
 start=$SECONDS
 if ! cmake --build "$work/build" --parallel "$jobs" >"$work/build.log" 2>&1; then
     grep -m 20 -B 2 -A 8 'error' "$work/build.log" >&2 || tail -n 40 "$work/build.log" >&2
     exit 1
 fi
 cmake --install "$work/build" >/dev/null
-echo "Qt $version for Windows built in $((SECONDS - start)) s, $(du -sh "$prefix" | cut -f1)"
+echo "Qt $version for Windows built in $((SECONDS - start)) s, $(du -sh "$prefix" | cut -f1)" >&2
 touch "$prefix/.complete"
 rm -rf "$work"
 echo "$prefix"
