@@ -29,9 +29,11 @@ NO_OTHER_ORCA = "#!/bin/sh\nexit 1\n"
 # Each record of the debug log starts with a time; a record's further lines are indented.
 _RECORD = re.compile(r"^\d\d:\d\d:\d\d\.\d{6} - ")
 _CONTINUED = " " * 18
-# What Orca says, then its voice; the echo of a key pressed has a space before the voice.
-_UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)'(?: voice=\w+)?(?:\{.*\}|None)?$", re.S)
-_KEY_ECHO = re.compile(r"^SPEECH OUTPUT: '(.*)' (?:\{.*\}|None)$", re.S)
+# What Orca says, then its voice (Orca 43 writes no space before the voice, 46 one).
+_UTTERANCE = re.compile(r"^SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?(?:\{.*\}|None)?$", re.S)
+# The echo of a key pressed is the first utterance after this, within the same event.
+_KEY_EVENT = "DEFAULT: Presenting keyboard event"
+_EVENT_START = "HOST_APP: "
 
 
 class ScreenReader:
@@ -147,17 +149,21 @@ class ScreenReader:
             elif records and line.startswith(_CONTINUED):
                 records[-1] += "\n" + line[len(_CONTINUED):]
         spoken = []
+        echo_next = False
         for record in records:
-            if not record.startswith("SPEECH OUTPUT: "):
-                continue
-            echo = _KEY_ECHO.match(record)
-            if echo:
-                if keys:
-                    spoken.append(echo.group(1).strip())
-                continue
+            if record.startswith(_KEY_EVENT):
+                echo_next = True
+            elif record.startswith(_EVENT_START):
+                echo_next = False
             match = _UTTERANCE.match(record)
-            if match:
-                spoken.append(match.group(1))
+            if not match:
+                continue
+            if echo_next:
+                echo_next = False
+                if keys:
+                    spoken.append(match.group(1).strip())
+                continue
+            spoken.append(match.group(1))
         return spoken
 
     def wait_quiet(self, since, quiet=1.0, timeout=15):

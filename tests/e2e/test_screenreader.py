@@ -3,6 +3,8 @@
 import datetime
 import os
 import re
+import subprocess
+import unittest
 
 import a11y
 from base import ProgramTest
@@ -21,6 +23,15 @@ class ScreenReaderTest(ProgramTest):
 
     @classmethod
     def setUpClass(cls):
+        # What each step must say is Orca 43's. Orca 46 takes keys from the X server, not
+        # through the program, so a window that a key opens can reach it before the key does,
+        # and it then drops or repeats what this tour requires.
+        version = subprocess.run(["orca", "--version"], capture_output=True, text=True,
+                                 timeout=30).stdout.split()
+        major = int(version[-1].split(".")[0]) if version else 0
+        if major >= 46 and not os.environ.get("KELT_E2E_ANY_ORCA"):
+            raise unittest.SkipTest("the tour is Orca 43's; Orca %s found (KELT_E2E_ANY_ORCA=1 "
+                                    "runs it anyway)" % version[-1])
         cls.reader = ScreenReader(cls.desktop).start()
 
     @classmethod
