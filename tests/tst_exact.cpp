@@ -159,6 +159,49 @@ private Q_SLOTS:
 #endif
     }
 
+    // The answer as astrologers write it: the sign, then degrees and minutes within it,
+    // truncated, so that a point is never shown in a sign or minute it has not reached.
+    void astrologersNotation_data()
+    {
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("degrees");
+        QTest::newRow("0 Aries") << 0.0 << "Aries 0°00′"
+                                 << "0.0000";
+        QTest::newRow("within Gemini") << 74.36675 << "Gemini 14°22′"
+                                       << "74.3667";
+        QTest::newRow("end of Aries") << 29.99999 << "Aries 29°59′"
+                                      << "29.9999";
+        QTest::newRow("start of Taurus") << 30.0 << "Taurus 0°00′"
+                                         << "30.0000";
+        QTest::newRow("end of Pisces") << 359.99999 << "Pisces 29°59′"
+                                       << "359.9999";
+        QTest::newRow("below 0") << -0.5 << "Pisces 29°30′"
+                                 << "359.5000";
+        QTest::newRow("a full circle") << 360.0 << "Aries 0°00′"
+                                       << "0.0000";
+    }
+    void astrologersNotation()
+    {
+        QFETCH(double, longitude);
+        const EclipticPoint point = PointAt(longitude);
+        QTEST(Q(point.text), "text");
+        QTEST(Q(DegreesText(longitude)), "degrees");
+        QCOMPARE(Q(point.sign), Q(point.text).section(QLatin1Char(' '), 0, 0));
+    }
+
+    void instantsAndOffsets()
+    {
+        QCOMPARE(Q(UtText(0)), QStringLiteral("1970-01-01T00:00:00Z"));
+        QCOMPARE(Q(UtText(-5364662400)), QStringLiteral("1800-01-01T00:00:00Z"));
+        QCOMPARE(Q(UtText(4133980799)), QStringLiteral("2100-12-31T23:59:59Z"));
+        QCOMPARE(Q(OffsetText(0)), QStringLiteral("+00:00"));
+        QCOMPARE(Q(OffsetText(19800)), QStringLiteral("+05:30"));
+        QCOMPARE(Q(OffsetText(-12600)), QStringLiteral("-03:30"));
+        QCOMPARE(Q(OffsetText(561)), QStringLiteral("+00:09:21"));
+        QCOMPARE(Q(OffsetText(-28378)), QStringLiteral("-07:52:58"));
+    }
+
     void townSearch_data()
     {
         QTest::addColumn<QString>("typed");
