@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 #ifndef Q_OS_WIN
@@ -102,47 +101,35 @@ private:
     bool m_mounted = false;
 };
 
-// Another user holding this user's name in the abstract socket namespace, listening or
-// not, as a squatter would; gone with this object. Only root can be another user.
-class Squatter
+// Another user holding this user's name in the abstract socket namespace, listening or not,
+// as a squatter would: the squatter's process, or -1 where none can be (only root can be
+// another user).
+pid_t Squat(const QByteArray &name, bool listening)
 {
-public:
-    Squatter(const QByteArray &name, bool listening)
-    {
-        int ready[2];
-        if (::getuid() != 0 || ::pipe(ready) != 0)
-            return;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            const bool bound =
-                ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-                ::bind(fd, reinterpret_cast<const sockaddr *>(&address),
-                       socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()))) == 0 &&
-                (!listening || ::listen(fd, 1) == 0);
-            if (::write(ready[1], bound ? "y" : "n", 1) == 1)
-                ::pause();
-            ::_exit(0);
-        }
-        char answer = 'n';
-        ::close(ready[1]);
-        m_bound = m_pid > 0 && ::read(ready[0], &answer, 1) == 1 && answer == 'y';
-        ::close(ready[0]);
+    int ready[2];
+    if (::getuid() != 0 || ::pipe(ready) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+            ::bind(fd, reinterpret_cast<const sockaddr *>(&address),
+                   socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()))) == 0 &&
+            (!listening || ::listen(fd, 1) == 0) && ::write(ready[1], "y", 1) == 1)
+            ::pause();
+        ::_exit(0);
     }
-    ~Squatter()
-    {
-        if (m_pid > 0 && ::kill(m_pid, SIGKILL) == 0)
-            ::waitpid(m_pid, nullptr, 0);
-    }
-    bool bound() const { return m_bound; }
-
-private:
-    pid_t m_pid = -1;
-    bool m_bound = false;
-};
+    char byte = 0;
+    ::close(ready[1]);
+    const bool squatting = pid > 0 && ::read(ready[0], &byte, 1) == 1;
+    ::close(ready[0]);
+    if (pid > 0 && !squatting)
+        ::waitpid(pid, nullptr, 0);
+    return squatting ? pid : -1;
+}
 
 QString PrivateFolder(const QTemporaryDir &dir)
 {
@@ -307,17 +294,20 @@ private Q_SLOTS:
         std::vector<std::shared_ptr<void>> undo;
         if (!LayOut(first, places.folders[0], locks[0], undo) ||
             !LayOut(second, places.folders[1], locks[1], undo))
-            QSKIP("laying this out needs root with the right to mount");
+            QSKIP("laying this out needs root");
 #ifndef Q_OS_WIN
         QFETCH(QString, squat);
-        std::optional<Squatter> squatter;
-        if (!squat.isEmpty()) {
-            squatter.emplace(QFile::encodeName(places.systemName + "/" + name + "/" +
-                                               QString::number(::getuid())),
-                             squat == "listening");
-            if (!squatter->bound())
-                QSKIP("only root can be another user");
-        }
+        const pid_t squatter = squat.isEmpty()
+                                   ? 0
+                                   : Squat(QFile::encodeName(places.systemName + "/" + name + "/" +
+                                                             QString::number(::getuid())),
+                                           squat == "listening");
+        const ScopeGuard end([squatter] {
+            if (squatter > 0 && ::kill(squatter, SIGKILL) == 0)
+                ::waitpid(squatter, nullptr, 0);
+        });
+        if (squatter < 0)
+            QSKIP("only root can be another user");
 #endif
         QElapsedTimer timer;
         timer.start();
