@@ -32,8 +32,8 @@ template <typename Step> void Try(Step &&step)
 
 } // namespace
 
-Program::Program(QObject *parent)
-    : QObject(parent), m_instance(SettingsStore::ExecutableBaseName()),
+Program::Program(LockPlaces lockPlaces, QObject *parent)
+    : QObject(parent), m_instance(SettingsStore::ExecutableBaseName(), std::move(lockPlaces)),
       m_quit([] { QCoreApplication::exit(0); })
 {
 }

@@ -27,7 +27,9 @@ class Program : public QObject
     Q_OBJECT
 
 public:
-    explicit Program(QObject *parent = nullptr);
+    // The lock is taken in the places given, the user's own unless a test gives its own.
+    explicit Program(LockPlaces lockPlaces = SingleInstance::DefaultPlaces(),
+                     QObject *parent = nullptr);
     ~Program() override;
 
     // False when another copy runs: the message was shown and the program has ended.

@@ -15,7 +15,8 @@
 
 namespace kelt::test {
 
-// A started program whose end is counted instead of ending the test process.
+// A started program whose end is counted instead of ending the test process. Its lock is
+// the test's own.
 struct ProgramFixture
 {
     std::unique_ptr<MessageRecorder> messages;
@@ -30,7 +31,7 @@ struct ProgramFixture
             messages = std::make_unique<MessageRecorder>();
         if (!urls)
             urls = std::make_unique<UrlRecorder>();
-        program = std::make_unique<Program>();
+        program = std::make_unique<Program>(OwnLockPlaces());
         quits = 0;
         program->setQuitFunction([this] { ++quits; });
         QVERIFY(program->StartProgram());

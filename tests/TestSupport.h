@@ -3,6 +3,7 @@
 #include "ApplicationSetup.h"
 #include "Clock.h"
 #include "MessageBox.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QDate>
@@ -41,6 +42,30 @@ inline const QString SitePage =
 inline QString Probe()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/kelt_lockprobe");
+}
+
+// The folder this test process keeps its settings, runtime and locks in.
+inline QString &TestFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// The lock's places of this test process alone, never the user's: two suites running at
+// once, or the user's own copy of the program, never meet there.
+inline LockPlaces OwnLockPlaces()
+{
+    return {{TestFolder() + QStringLiteral("/locks")},
+            QStringLiteral("KeltTests/") + QString::number(QCoreApplication::applicationPid())};
+}
+
+// The probe's arguments for these places.
+inline QStringList ProbePlaces(const LockPlaces &places)
+{
+    QStringList args = places.folders;
+    if (!places.systemName.isEmpty())
+        args << QLatin1Char('@') + places.systemName;
+    return args;
 }
 
 // The first line a process prints, waiting up to ten seconds for it.
@@ -186,6 +211,7 @@ inline QChar Windows1252(int code)
 // Keeps the user's own settings, cache and running copy out of reach of the tests.
 inline void PrepareEnvironment(QTemporaryDir &dir)
 {
+    TestFolder() = dir.path();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("runtime")).toUtf8());
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());

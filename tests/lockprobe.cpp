@@ -1,7 +1,7 @@
 // Takes the program's single-instance lock in a process of its own, for the tests:
 // prints "acquired" or "refused". With "hold", keeps the lock until its standard input
-// closes or gets a line, so a test decides when the lock is let go. A third argument names
-// the lock's folder instead of the usual one.
+// closes or gets a line, so a test decides when the lock is let go. Further arguments are
+// the lock's places instead of the user's own: folders, and "@name" for the system's name.
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -14,9 +14,18 @@ int main(int argc, char *argv[])
     const QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1, QStringLiteral("KeltFreeDescendantAstrology"));
     const bool hold = args.value(2) == QLatin1String("hold");
-    const QString folder = args.value(3, kelt::SingleInstance::DefaultFolder());
+    kelt::LockPlaces places = kelt::SingleInstance::DefaultPlaces();
+    if (args.size() > 3) {
+        places = {};
+        for (const QString &place : args.mid(3)) {
+            if (place.startsWith(QLatin1Char('@')))
+                places.systemName = place.mid(1);
+            else
+                places.folders << place;
+        }
+    }
 
-    kelt::SingleInstance instance(name, folder);
+    kelt::SingleInstance instance(name, places);
     const bool acquired = instance.tryAcquire();
     std::printf("%s\n", acquired ? "acquired" : "refused");
     std::fflush(stdout);

@@ -1,6 +1,7 @@
 // The program started by another name (a lower-case link, as the Linux package installs it,
 // or a shortcut, as Windows starts it) keeps the setting and the single-instance lock of
-// its own file name; without a display it still answers its command line.
+// its own file name; without a display it still answers its command line. These cases take
+// the lock in the user's real place, so CTest runs nothing else that does beside them.
 #include "SingleInstance.h"
 #include "TestSupport.h"
 
@@ -10,6 +11,11 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -46,7 +52,7 @@ struct User
     QString path(const QString &name) const { return dir.filePath(name); }
     QString runtime() const { return path(QStringLiteral("runtime")); }
     QString settings() const { return path(QStringLiteral("config/SarvelSoftwares")); }
-    static QString locks() { return kelt::SingleInstance::DefaultFolder(); }
+    static QString locks() { return kelt::SingleInstance::DefaultPlaces().folders.first(); }
     QString settingsFile() const { return settings() + QLatin1Char('/') + OwnName + ".ini"; }
     QString link() const { return path(QStringLiteral("bin/")) + Command; }
 
@@ -111,6 +117,7 @@ public:
 
     bool started() { return m_process.waitForStarted(StartMs); }
     bool running() const { return m_process.state() == QProcess::Running; }
+    qint64 pid() const { return m_process.processId(); }
     void stop()
     {
         if (m_process.state() == QProcess::NotRunning)
@@ -125,6 +132,24 @@ public:
 private:
     QProcess m_process;
 };
+
+// True once the process holds a file lock on path, as the kernel's table of locks says.
+// Looking takes no lock, so it cannot turn away a copy that is still starting.
+bool Holds(qint64 pid, const QString &path)
+{
+    struct stat st;
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !locks.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inode = ':' + QByteArray::number(quint64(st.st_ino));
+    for (const QByteArray &line : locks.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 5 && fields[1] == "FLOCK" && fields[4] == QByteArray::number(pid) &&
+            fields[5].endsWith(inode))
+            return true;
+    }
+    return false;
+}
 
 QString ProbeOutcome(const User &user)
 {
@@ -170,9 +195,11 @@ private Q_SLOTS:
 
         QProcess::execute(QStringLiteral("cmd"),
                           {"/c", "start", "", QDir::toNativeSeparators(shortcut)});
-        QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(), QStringLiteral("refused"), StartMs);
+        // The setting is written once the lock is taken: a probe before then could turn the
+        // starting copy away.
         QTRY_COMPARE_WITH_TIMEOUT(QSettings(key + OwnName, QSettings::NativeFormat).childGroups(),
                                   QStringList{"Settings"}, StartMs);
+        QCOMPARE(ProbeOutcome(), QStringLiteral("refused"));
         QCOMPARE(
             QSettings(key + "Kelt Descendant Astrology", QSettings::NativeFormat).childGroups(),
             QStringList());
@@ -219,8 +246,11 @@ private Q_SLOTS:
         {
             Run run(user, user.link());
             QVERIFY(run.started());
-            // The same lock, now held by the copy started through the link.
-            QTRY_COMPARE_WITH_TIMEOUT(ProbeOutcome(user), QStringLiteral("refused"), StartMs);
+            // The same lock, now held by the copy started through the link. Nothing marks
+            // the moment it has taken it, and a probe then could turn it away: the kernel
+            // is asked instead.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                Holds(run.pid(), User::locks() + QLatin1Char('/') + OwnName + ".lock"), StartMs);
             run.stop();
         }
         // The second start read the date the first one stored and had nothing to add.
@@ -229,6 +259,53 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), stored);
         QCOMPARE(user.namedAfterTheCommand(), QStringList());
+    }
+
+    // The lock's place does not depend on the environment a copy was started with.
+    void oneLockWhateverTheEnvironment_data()
+    {
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR of the first copy
+        QTest::newRow("unset") << "";
+        QTest::newRow("a plain file") << "file";
+        QTest::newRow("open to all") << "0777";
+        QTest::newRow("someone else's") << "other";
+        QTest::newRow("a private folder") << "private";
+    }
+    void oneLockWhateverTheEnvironment()
+    {
+        QFETCH(QString, runtime);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("runtime");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("XDG_RUNTIME_DIR");
+        if (runtime == "file") {
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (!runtime.isEmpty()) {
+            QVERIFY(QDir().mkpath(folder));
+            QFile::setPermissions(folder, runtime == "0777" ? QFileDevice::Permissions(0x7777)
+                                                            : QFileDevice::Permissions(0x7700));
+            if (runtime == "other" &&
+                ::chown(QFile::encodeName(folder).constData(), 65534, 65534) != 0)
+                QSKIP("only root can give a folder to someone else");
+        }
+        if (!runtime.isEmpty())
+            env.insert("XDG_RUNTIME_DIR", folder);
+        const QString name = "KeltEnvironment";
+        QProcess holder;
+        holder.setProcessEnvironment(env);
+        holder.start(kelt::test::Probe(), {name, "hold"});
+        QCOMPARE(kelt::test::FirstLine(holder), QString("acquired"));
+        // This process runs with a private runtime folder of its own.
+        QVERIFY(!kelt::SingleInstance(name).tryAcquire());
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(kelt::SingleInstance(name).tryAcquire());
+
+        const QFileInfo place(User::locks());
+        QCOMPARE(place.ownerId(), ::getuid());
+        QCOMPARE(place.permissions() & 0x0077, QFileDevice::Permissions());
+        QVERIFY(!place.isSymLink());
     }
 
     // Where no display can be had, as over ssh: what the command line asks is answered,

@@ -10,10 +10,19 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <memory>
+#include <vector>
+
 #ifndef Q_OS_WIN
+#include <csignal>
+#include <cstddef>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -23,15 +32,14 @@ using namespace kelt::test;
 namespace {
 
 // What a copy in another process gets now: "acquired" or "refused".
-QString ProbeOutcome(const QString &name, const QString &folder = SingleInstance::DefaultFolder())
+QString ProbeOutcome(const QString &name, const LockPlaces &places = OwnLockPlaces())
 {
     QProcess probe;
-    probe.start(Probe(), {name, "-", folder});
+    probe.start(Probe(), QStringList{name, "-"} + ProbePlaces(places));
     probe.waitForFinished(10000);
     return QString::fromLatin1(probe.readAllStandardOutput().trimmed());
 }
 
-#ifndef Q_OS_WIN
 void WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -39,6 +47,39 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// Lays the leftover named by kind at path, as a crash, a mishap or another program leaves it.
+void Leave(const QString &kind, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    if (kind == "empty") {
+        WriteFile(path, {});
+    } else if (kind == "garbage") {
+        WriteFile(path, QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 18));
+    } else if (kind == "unreadable") {
+        WriteFile(path, "12\n");
+        QFile::setPermissions(path, {});
+    } else if (kind == "other host") {
+        WriteFile(path, "4242\nKeltFreeDescendantAstrology\nsome-other-machine\n");
+    } else if (kind == "directory") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == "full directory") {
+        QVERIFY(QDir().mkpath(path));
+        WriteFile(path + "/keep.txt", "kept");
+#ifndef Q_OS_WIN
+    } else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "device") {
+        QVERIFY(QFile::link("/dev/zero", path));
+    } else if (kind == "link") {
+        WriteFile(path + ".target", "mine");
+        QVERIFY(QFile::link(path + ".target", path));
+#endif
+    } else {
+        QFAIL("unknown leftover");
+    }
+}
+
+#ifndef Q_OS_WIN
 // A tmpfs of the test's own, where this process may mount one; unmounted at the end.
 class ScratchMount
 {
@@ -60,34 +101,34 @@ private:
     bool m_mounted = false;
 };
 
-// Lays the leftover named by kind at path, as a crash, a mishap or another program leaves it.
-void Leave(const QString &kind, const QString &path)
+// Another user holding this user's name in the abstract socket namespace, listening or not,
+// as a squatter would: the squatter's process, or -1 where none can be (only root can be
+// another user).
+pid_t Squat(const QByteArray &name, bool listening)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    if (kind == "empty") {
-        WriteFile(path, {});
-    } else if (kind == "garbage") {
-        WriteFile(path, QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 18));
-    } else if (kind == "unreadable") {
-        WriteFile(path, "12\n");
-        QFile::setPermissions(path, {});
-    } else if (kind == "other host") {
-        WriteFile(path, "4242\nKeltFreeDescendantAstrology\nsome-other-machine\n");
-    } else if (kind == "directory") {
-        QVERIFY(QDir().mkpath(path));
-    } else if (kind == "full directory") {
-        QVERIFY(QDir().mkpath(path));
-        WriteFile(path + "/keep.txt", "kept");
-    } else if (kind == "fifo") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == "device") {
-        QVERIFY(QFile::link("/dev/zero", path));
-    } else if (kind == "link") {
-        WriteFile(path + ".target", "mine");
-        QVERIFY(QFile::link(path + ".target", path));
-    } else {
-        QFAIL("unknown leftover");
+    int ready[2];
+    if (::getuid() != 0 || ::pipe(ready) != 0)
+        return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+            ::bind(fd, reinterpret_cast<const sockaddr *>(&address),
+                   socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()))) == 0 &&
+            (!listening || ::listen(fd, 1) == 0) && ::write(ready[1], "y", 1) == 1)
+            ::pause();
+        ::_exit(0);
     }
+    char byte = 0;
+    ::close(ready[1]);
+    const bool squatting = pid > 0 && ::read(ready[0], &byte, 1) == 1;
+    ::close(ready[0]);
+    if (pid > 0 && !squatting)
+        ::waitpid(pid, nullptr, 0);
+    return squatting ? pid : -1;
 }
 
 QString PrivateFolder(const QTemporaryDir &dir)
@@ -114,6 +155,51 @@ bool SomeoneWaitsFor(const QString &path)
 }
 #endif
 
+// Lays out one place of the lock as kind says: how its folder is, or what lies at the lock's
+// path. False where this process may not (the mounts and another user's things need root).
+bool LayOut(const QString &kind, const QString &folder, const QString &lock,
+            std::vector<std::shared_ptr<void>> &undo)
+{
+    if (kind == "a plain file") { // in place of the folder, which then cannot be made
+        WriteFile(folder, "x");
+        return true;
+    }
+#ifndef Q_OS_WIN
+    const QMap<QString, QString> mounts = {{"read-only", "ro,size=64k,mode=0700"},
+                                           {"no inodes", "nr_inodes=1,mode=0700"},
+                                           {"full disk", "size=8k,mode=0700"}};
+    if (mounts.contains(kind)) {
+        const auto mount = std::make_shared<ScratchMount>(folder, mounts[kind]);
+        undo.push_back(mount);
+        if (!mount->mounted())
+            return false;
+        QFile filler(folder + "/filler");
+        const QByteArray block(4096, 'x');
+        if (kind == "full disk" && filler.open(QIODevice::WriteOnly))
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+        return true;
+    }
+    const auto others = [](const QString &path) {
+        return ::lchown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
+    };
+    if (kind == "open to all")
+        return QDir().mkpath(folder) &&
+               QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+    if (kind == "someone else's")
+        return QDir().mkpath(folder) && others(folder);
+    if (kind == "someone else's file") {
+        Leave("empty", lock);
+        return others(lock);
+    }
+#else
+    Q_UNUSED(undo);
+#endif
+    if (!kind.isEmpty())
+        Leave(kind, lock);
+    return true;
+}
+
 } // namespace
 
 class FaultsTest : public QObject
@@ -130,59 +216,121 @@ class FaultsTest : public QObject
 
 private Q_SLOTS:
     // A lock held by another process refuses; the same process ended by force never blocks
-    // the next start.
+    // the next start, in a folder or under the system's name.
+    void aKilledCopyNeverBlocksTheNext_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("lock file") << true;
+        QTest::newRow("system's name") << false;
+    }
     void aKilledCopyNeverBlocksTheNext()
     {
+        QFETCH(bool, folder);
+        LockPlaces places = OwnLockPlaces();
+        if (!folder)
+            places.folders.clear();
         const QString name = "KeltKilledCopy";
         QProcess holder;
-        holder.start(Probe(), {name, "hold"});
+        holder.start(Probe(), QStringList{name, "hold"} + ProbePlaces(places));
         QCOMPARE(FirstLine(holder), QString("acquired"));
-        QCOMPARE(ProbeOutcome(name), QString("refused"));
-        QVERIFY(!SingleInstance(name).tryAcquire());
+        QCOMPARE(ProbeOutcome(name, places), QString("refused"));
+        QVERIFY(!SingleInstance(name, places).tryAcquire());
         holder.kill();
         QVERIFY(holder.waitForFinished(10000));
-        QCOMPARE(ProbeOutcome(name), QString("acquired"));
+        QCOMPARE(ProbeOutcome(name, places), QString("acquired"));
     }
 
-#ifndef Q_OS_WIN
-    void leftoversNeverRefuseAStart_data()
+    // The lock goes to the first place that holds one: whatever lies at a place never refuses
+    // or holds up a start, a place that cannot hold a lock gives way to the next, and the
+    // system's name, last, needs no folder at all. Nothing of another user's is touched, and
+    // a name another user holds keeps no one out.
+    void theFirstPlaceThatHoldsALockTakesIt_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("suffix"); // at the lock's own path, or beside it
-        QTest::addColumn<bool>("guarded");
-        for (const char *kind :
-             {"empty", "garbage", "unreadable", "other host", "directory", "fifo", "device"})
-            QTest::newRow(qPrintable(QString("lock: ") + kind)) << kind << "" << true;
-        // Nothing inside a folder is ever removed: the copy runs, unguarded.
-        QTest::newRow("lock: full directory") << "full directory"
-                                              << "" << false;
-        for (const char *kind : {"empty", "directory", "fifo"})
-            QTest::newRow(qPrintable(QString("rmlock: ") + kind)) << kind << ".rmlock" << true;
+        QTest::addColumn<QString>("first");  // how the first folder is, or what lies at its lock
+        QTest::addColumn<QString>("second"); // the same for the second folder
+        QTest::addColumn<QString>("squat");  // how another user holds the system's name
+        QTest::addColumn<int>("held");       // the folder that holds it, 2 the name, -1 none
+        const auto row = [](const QString &tag, const char *first, const char *second, int held,
+                            const char *squat = "") {
+            QTest::newRow(qPrintable(tag))
+                << QString(first) << QString(second) << QString(squat) << held;
+        };
+        row("fine", "", "", 0);
+        for (const char *kind : {"empty", "garbage", "other host"})
+            row(QString("lock: ") + kind, kind, "", 0);
+        // Nothing inside a folder is ever removed.
+        row("lock: full directory", "full directory", "", 1);
+        row("no first folder", "a plain file", "", 1);
+        row("no folder", "a plain file", "a plain file", 2);
+#ifdef Q_OS_WIN
+        row("lock: directory", "directory", "", 1);
+#else
+        for (const char *kind : {"unreadable", "directory", "fifo", "device", "link"})
+            row(QString("lock: ") + kind, kind, "", 0);
+        row("read-only", "read-only", "", 1);
+        row("no inodes", "no inodes", "", 1);
+        // The lock is an empty file: it needs no room.
+        row("full disk", "full disk", "", 0);
+        row("someone else's folder", "someone else's", "", 1);
+        row("someone else's lock", "someone else's file", "", 1);
+        row("next: link", "a plain file", "link", 1);
+        row("next: open to all", "a plain file", "open to all", 1);
+        row("both read-only", "read-only", "read-only", 2);
+        row("name squatted", "a plain file", "a plain file", -1, "listening");
+        row("name squatted, not listening", "a plain file", "a plain file", -1, "bound");
+#endif
     }
-    void leftoversNeverRefuseAStart()
+    void theFirstPlaceThatHoldsALockTakesIt()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, suffix);
-        QFETCH(bool, guarded);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, held);
         QTemporaryDir dir;
-        const QString folder = PrivateFolder(dir);
-        const QString name = "KeltLeftover";
-        Leave(kind, folder + "/" + name + ".lock" + suffix);
+        const QString name = "KeltPlaces";
+        const LockPlaces places{{dir.filePath("first"), dir.filePath("second")},
+                                OwnLockPlaces().systemName};
+        const QStringList locks = {places.folders[0] + "/" + name + ".lock",
+                                   places.folders[1] + "/" + name + ".lock"};
+        std::vector<std::shared_ptr<void>> undo;
+        if (!LayOut(first, places.folders[0], locks[0], undo) ||
+            !LayOut(second, places.folders[1], locks[1], undo))
+            QSKIP("laying this out needs root");
+#ifndef Q_OS_WIN
+        QFETCH(QString, squat);
+        const pid_t squatter = squat.isEmpty()
+                                   ? 0
+                                   : Squat(QFile::encodeName(places.systemName + "/" + name + "/" +
+                                                             QString::number(::getuid())),
+                                           squat == "listening");
+        const ScopeGuard end([squatter] {
+            if (squatter > 0 && ::kill(squatter, SIGKILL) == 0)
+                ::waitpid(squatter, nullptr, 0);
+        });
+        if (squatter < 0)
+            QSKIP("only root can be another user");
+#endif
         QElapsedTimer timer;
         timer.start();
         {
-            SingleInstance instance(name, folder);
+            SingleInstance instance(name, places);
             QVERIFY(instance.tryAcquire());
             QVERIFY2(timer.elapsed() < TimeLimitMs(1000),
                      qPrintable(QString::number(timer.elapsed())));
-            QCOMPARE(!instance.lockFilePath().isEmpty(), guarded);
-            QCOMPARE(ProbeOutcome(name, folder), QString(guarded ? "refused" : "acquired"));
+            if (held == 2)
+                QVERIFY2(instance.heldAt().contains(places.systemName),
+                         qPrintable(instance.heldAt()));
+            else
+                QCOMPARE(instance.heldAt(), held < 0 ? QString() : locks[held]);
+            QCOMPARE(ProbeOutcome(name, places), QString(held < 0 ? "acquired" : "refused"));
         }
-        QCOMPARE(ProbeOutcome(name, folder), QString("acquired"));
-        if (kind == "full directory")
-            QVERIFY(QFile::exists(folder + "/" + name + ".lock/keep.txt"));
+        QCOMPARE(ProbeOutcome(name, places), QString("acquired"));
+        if (first == "full directory")
+            QVERIFY(QFile::exists(locks[0] + "/keep.txt"));
+        if (first == "someone else's file")
+            QCOMPARE(QFileInfo(locks[0]).ownerId(), 65534u);
     }
 
+#ifndef Q_OS_WIN
     // A copy clearing a leftover waits for the folder, then looks again: a lock another
     // copy took meanwhile is never removed, and the clearing copy is refused.
     void clearingALeftoverNeverRemovesALiveLock()
@@ -216,52 +364,6 @@ private Q_SLOTS:
         ::close(lockFd);
     }
 
-    // The lock's place does not depend on the environment a copy was started with.
-    void oneLockWhateverTheEnvironment_data()
-    {
-        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR of the first copy
-        QTest::newRow("unset") << "";
-        QTest::newRow("a plain file") << "file";
-        QTest::newRow("open to all") << "0777";
-        QTest::newRow("someone else's") << "other";
-        QTest::newRow("a private folder") << "private";
-    }
-    void oneLockWhateverTheEnvironment()
-    {
-        QFETCH(QString, runtime);
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("runtime");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("XDG_RUNTIME_DIR");
-        if (runtime == "file") {
-            WriteFile(folder, "x");
-        } else if (!runtime.isEmpty()) {
-            QVERIFY(QDir().mkpath(folder));
-            QFile::setPermissions(folder, runtime == "0777" ? QFileDevice::Permissions(0x7777)
-                                                            : QFileDevice::Permissions(0x7700));
-            if (runtime == "other" &&
-                ::chown(QFile::encodeName(folder).constData(), 65534, 65534) != 0)
-                QSKIP("only root can give a folder to someone else");
-        }
-        if (!runtime.isEmpty())
-            env.insert("XDG_RUNTIME_DIR", folder);
-        const QString name = "KeltEnvironment";
-        QProcess holder;
-        holder.setProcessEnvironment(env);
-        holder.start(Probe(), {name, "hold"});
-        QCOMPARE(FirstLine(holder), QString("acquired"));
-        // This process runs with a private runtime folder of its own.
-        QVERIFY(!SingleInstance(name).tryAcquire());
-        holder.closeWriteChannel();
-        QVERIFY(holder.waitForFinished(10000));
-        QVERIFY(SingleInstance(name).tryAcquire());
-
-        const QFileInfo place(SingleInstance::DefaultFolder());
-        QCOMPARE(place.ownerId(), ::getuid());
-        QCOMPARE(place.permissions() & 0x0077, QFileDevice::Permissions());
-        QVERIFY(!place.isSymLink());
-    }
-
     // A copy in a namespace with another host name is still this user's copy on this machine.
     void anotherHostNameIsStillRefused()
     {
@@ -269,49 +371,14 @@ private Q_SLOTS:
             QSKIP("no right to make a host name namespace here");
         const QString name = "KeltHostName";
         QProcess holder;
-        holder.start("unshare", {"-u", "sh", "-c", "hostname kelt-elsewhere && exec \"$0\" \"$@\"",
-                                 Probe(), name, "hold"});
+        holder.start("unshare",
+                     QStringList{"-u", "sh", "-c", "hostname kelt-elsewhere && exec \"$0\" \"$@\"",
+                                 Probe(), name, "hold"} +
+                         ProbePlaces(OwnLockPlaces()));
         QCOMPARE(FirstLine(holder), QString("acquired"));
-        QVERIFY(!SingleInstance(name).tryAcquire());
+        QVERIFY(!SingleInstance(name, OwnLockPlaces()).tryAcquire());
         holder.closeWriteChannel();
         QVERIFY(holder.waitForFinished(10000));
-    }
-
-    void fullOrReadOnlyFolderStillStarts_data()
-    {
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<bool>("guarded");
-        QTest::newRow("read-only") << "ro,size=64k,mode=0700" << false;
-        // The lock is an empty file: it needs no room.
-        QTest::newRow("full") << "size=8k,mode=0700" << true;
-    }
-    void fullOrReadOnlyFolderStillStarts()
-    {
-        QFETCH(QString, options);
-        QFETCH(bool, guarded);
-        QTemporaryDir scratch;
-        const QString folder = scratch.filePath("locks");
-        ScratchMount mount(folder, options);
-        if (!mount.mounted())
-            QSKIP("mounting a tmpfs needs root with the right to mount; none here");
-        if (guarded) {
-            QFile filler(folder + "/filler");
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            const QByteArray block(4096, 'x');
-            while (filler.write(block) == block.size() && filler.flush()) {
-            }
-        }
-        SingleInstance instance("KeltFullFolder", folder);
-        QVERIFY(instance.tryAcquire());
-        QCOMPARE(!instance.lockFilePath().isEmpty(), guarded);
-        if (guarded)
-            QCOMPARE(ProbeOutcome("KeltFullFolder", folder), QString("refused"));
-
-        // Nowhere to make a lock at all: the program runs anyway.
-        WriteFile(scratch.filePath("plain"), "x");
-        SingleInstance unguarded("KeltNowhere", scratch.filePath("plain/locks"));
-        QVERIFY(unguarded.tryAcquire());
-        QVERIFY(unguarded.lockFilePath().isEmpty());
     }
 
     void settingsNeverHoldTheProgram_data()

@@ -141,7 +141,7 @@ private Q_SLOTS:
 
     void secondCopyIsRefused()
     {
-        Program second;
+        Program second(OwnLockPlaces());
         int secondQuits = 0;
         second.setQuitFunction([&] { ++secondQuits; });
         QVERIFY(!second.StartProgram());
@@ -159,8 +159,9 @@ private Q_SLOTS:
         for (int round = 0; round < 5; ++round) {
             QProcess a;
             QProcess b;
-            a.start(Probe(), {name, "hold"});
-            b.start(Probe(), {name, "hold"});
+            const QStringList args = QStringList{name, "hold"} + ProbePlaces(OwnLockPlaces());
+            a.start(Probe(), args);
+            b.start(Probe(), args);
             // Both have decided once both have spoken; the winner holds until told.
             QStringList outcomes = {FirstLine(a), FirstLine(b)};
             for (QProcess *p : {&a, &b}) {
