@@ -63,6 +63,43 @@ inline constexpr char MoreDetails[] = "Click here for more details";
 inline constexpr char ButtonOK[] = "&OK";
 inline constexpr char IconName[] = "Program icon";
 
+// The exact descendant window, opened from the File menu of both main windows.
+inline constexpr char MenuExactDescendant[] = "Find My Exact Descendant From Birth &Place...";
+inline constexpr char ExactIntro[] =
+    "Your descendant worked out from the sky at the minute and the place of your birth. Give "
+    "the date, the clock time and the town, or for a place not listed its latitude, longitude "
+    "and time zone.";
+inline constexpr char ExactDetailsFrame[] = "Enter Your Birth Details";
+inline constexpr char ExactDateCaption[] = "Date Of &Birth:-";
+inline constexpr char ExactTimeCaption[] = "T&ime Of Birth:-";
+inline constexpr char HourHeading[] = "Hour";
+inline constexpr char MinuteHeading[] = "Minute";
+inline constexpr char TownCaption[] = "&Town:-";
+inline constexpr char TownHint[] = "Type its first letters, then choose it in the list.";
+inline constexpr char LatitudeCaption[] = "L&atitude:-";
+inline constexpr char LongitudeCaption[] = "Lo&ngitude:-";
+inline constexpr char ZoneCaption[] = "Time &Zone:-";
+inline constexpr char PlaceHint[] =
+    "Filled in by the town chosen. For a place not listed: degrees, north and east positive.";
+inline constexpr char ButtonFindExact[] = "&Find My Exact Descendant";
+inline constexpr char ButtonCloseExact[] = "&Close";
+inline constexpr char ExactResultFrame[] = "Your Exact Descendant";
+inline constexpr char AscendantHeading[] = "Your Ascendant";
+inline constexpr char ClockHeading[] = "Clock Used";
+inline constexpr char HourListName[] = "Hour of birth";
+inline constexpr char MinuteListName[] = "Minute of birth";
+inline constexpr char TownBoxName[] = "Town of birth";
+inline constexpr char TownListName[] = "Matching towns";
+inline constexpr char LatitudeBoxName[] = "Latitude";
+inline constexpr char LongitudeBoxName[] = "Longitude";
+inline constexpr char ZoneListName[] = "Time zone";
+inline constexpr char NoPlaceChosen[] = "Please choose your town of birth in the list, or give "
+                                        "the latitude and longitude of the place.";
+inline constexpr char BadLatitude[] =
+    "Please enter the latitude in degrees, from -90 (south) to 90 (north).";
+inline constexpr char BadLongitude[] =
+    "Please enter the longitude in degrees, from -180 (west) to 180 (east).";
+
 // The exit window.
 inline constexpr char ButtonClose[] = "E&xit";
 inline constexpr char ReferFrame[] = "Refer A Friend";
