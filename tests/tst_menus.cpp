@@ -74,6 +74,8 @@ private Q_SLOTS:
         QTest::newRow("main") << "main"
                               << QStringList{"Find My &Descendant Astrology Sign "
                                              "mnuFindZodiacRisingSign",
+                                             "Find My Exact Descendant From Birth &Place... "
+                                             "mnuExactDescendant",
                                              "E&xit mnuExit"}
                               << QStringList{"&Online Help mnuOnline",
                                              "&Visit Us Online mnuVisit",
@@ -81,7 +83,11 @@ private Q_SLOTS:
                                              "Check for Software &Update mnuUpdate",
                                              "- mnuHelp2",
                                              "&About Software mnuAbout"};
-        QTest::newRow("result") << "result" << QStringList{"&Back mnuFileBack", "E&xit mnuExit"}
+        QTest::newRow("result") << "result"
+                                << QStringList{"&Back mnuFileBack",
+                                               "Find My Exact Descendant From Birth &Place... "
+                                               "mnuExactDescendant",
+                                               "E&xit mnuExit"}
                                 << QStringList{"&Online Help mnuOnline",
                                                "&Visit Us Online mnuVisit",
                                                "- mnuFileSep1",
