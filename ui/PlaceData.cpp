@@ -1,0 +1,36 @@
+#include "PlaceData.h"
+
+#include <QFile>
+
+namespace kelt::content {
+
+const TownList &Towns()
+{
+    static const TownList towns = [] {
+        QFile file(QStringLiteral(":/places/towns.tsv"));
+        if (!file.open(QIODevice::ReadOnly))
+            return TownList();
+        const QByteArray data = file.readAll();
+        return TownList::Parse(std::string_view(data.constData(), std::size_t(data.size())));
+    }();
+    return towns;
+}
+
+ZoneLibrary &Zones()
+{
+    static ZoneLibrary zones([](std::string_view name) -> std::optional<std::string> {
+        QFile file(QStringLiteral(":/places/zones/") +
+                   QString::fromUtf8(name.data(), qsizetype(name.size())));
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll().toStdString();
+    });
+    return zones;
+}
+
+ExactAnswer ExactDescendant(const BirthClock &clock, const BirthPlace &place, ClockChoice choice)
+{
+    return FindExactDescendant(clock, place, Zones(), choice);
+}
+
+} // namespace kelt::content

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ExactDescendant.h"
+#include "TownList.h"
+#include "ZoneRules.h"
+
+namespace kelt::content {
+
+// The town list and the zone files carried with the program (content/places). Each is read
+// and parsed the first time it is asked for, never at start-up, and kept to the end.
+const TownList &Towns();
+ZoneLibrary &Zones();
+
+// FindExactDescendant on the carried zones.
+ExactAnswer ExactDescendant(const BirthClock &clock, const BirthPlace &place,
+                            ClockChoice choice = ClockChoice::Ask);
+
+} // namespace kelt::content
