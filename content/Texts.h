@@ -85,7 +85,27 @@ inline constexpr char ButtonFindExact[] = "&Find My Exact Descendant";
 inline constexpr char ButtonCloseExact[] = "&Close";
 inline constexpr char ExactResultFrame[] = "Your Exact Descendant";
 inline constexpr char AscendantHeading[] = "Your Ascendant";
+inline constexpr char PlaceHeading[] = "Place Of Birth";
 inline constexpr char ClockHeading[] = "Clock Used";
+// A hand-given place: latitude and longitude with their hemispheres.
+inline constexpr char PlaceByHand[] = "%1, %2 (given by hand)";
+// The clock as it was read: time, date, zone, abbreviation, offset, then the UT time and date.
+inline constexpr char ClockStandard[] = "%1 on %2, standard time of %3 (%4UT%5): %6 UT on %7.";
+inline constexpr char ClockSummer[] = "%1 on %2, summer time of %3 (%4UT%5): %6 UT on %7.";
+inline constexpr char ClockLocalMean[] = "%1 on %2, local mean time of %3 (UT%4), as the zone "
+                                         "kept no standard time yet: %5 UT on %6.";
+// A time the clocks skipped or showed twice: time, date, zone, the offsets before and after
+// the change, then the UT time each gives.
+inline constexpr char GapQuestion[] =
+    "%1 on %2 never showed on the clocks of %3: they were put forward then, from UT%4 to "
+    "UT%5.\rWas the time read on a clock not yet put forward (UT%4, %6 UT)? Choose No for a "
+    "clock already put forward (UT%5, %7 UT).";
+inline constexpr char RepeatQuestion[] =
+    "%1 on %2 showed twice on the clocks of %3: they were put back then, from UT%4 to "
+    "UT%5.\rWas the birth the first time (UT%4, %6 UT)? Choose No for the second time (UT%5, "
+    "%7 UT).";
+// What a screen reader says for "Gemini 14°22′".
+inline constexpr char PointSpoken[] = "%1 %2 degrees %3 minutes";
 inline constexpr char HourListName[] = "Hour of birth";
 inline constexpr char MinuteListName[] = "Minute of birth";
 inline constexpr char TownBoxName[] = "Town of birth";

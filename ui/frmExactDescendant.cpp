@@ -6,18 +6,24 @@
 #include "DefaultKeys.h"
 #include "Look.h"
 #include "MessageBox.h"
+#include "PlaceData.h"
 #include "ScreenCentring.h"
 #include "Texts.h"
 #include "ZodiacSign.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimeZone>
 #include <QWindow>
+
+#include <cmath>
+#include <set>
 
 namespace kelt {
 
@@ -57,6 +63,78 @@ QLineEdit *MakeBox(QWidget *parent, const char *name, const char *accessibleName
     box->setGeometry(geometry);
     box->setAccessibleName(QLatin1String(accessibleName));
     return box;
+}
+
+QString Text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString TwoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+QString DateText(int day, int month, int year)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(day)
+        .arg(QLatin1String(text::MonthNames[month - 1]))
+        .arg(year);
+}
+
+// The UT time and date of an instant, as hh:mm and "12 May 1990".
+std::pair<QString, QString> UtTimeAndDate(UtSeconds ut)
+{
+    const QDateTime utc = QDateTime::fromSecsSinceEpoch(ut, Qt::UTC);
+    const QDate date = utc.date();
+    return {utc.time().toString(QStringLiteral("HH:mm")),
+            DateText(date.day(), date.month(), date.year())};
+}
+
+QString Offset(const ClockReading &reading)
+{
+    return Text(OffsetText(reading.offset.utcOffsetSeconds));
+}
+
+// Degrees from the text of a box, "48.85" or "48,85"; nothing for anything else.
+std::optional<double> Degrees(const QString &typed)
+{
+    QString text = typed.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString Hemisphere(double degrees, char positive, char negative)
+{
+    return QStringLiteral("%1\u00b0 %2")
+        .arg(std::fabs(degrees), 0, 'f', 4)
+        .arg(QLatin1Char(degrees < 0 ? negative : positive));
+}
+
+QString Spoken(const EclipticPoint &point)
+{
+    return QLatin1String(text::PointSpoken)
+        .arg(Text(point.sign))
+        .arg(point.degree)
+        .arg(point.minute);
+}
+
+// Every zone the town list uses, whose files the program carries, in order of name.
+QStringList CarriedZones()
+{
+    const TownList &towns = content::Towns();
+    std::set<std::string_view> zones;
+    for (std::size_t i = 0; i < towns.size(); ++i)
+        zones.insert(towns.At(i).zone);
+    QStringList names;
+    for (std::string_view zone : zones)
+        names << Text(zone);
+    return names;
 }
 
 } // namespace
@@ -216,40 +294,42 @@ void frmExactDescendant::buildResult()
 {
     Frame2 = new QGroupBox(QLatin1String(text::ExactResultFrame), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwRect(0, 4500, 10455, 4560));
+    Frame2->setGeometry(TwRect(0, 4320, 10455, 5100));
     Frame2->setFont(look::Verdana(9.75, true));
     look::SetBackground(Frame2, colour::LightGreen);
     look::SetTextColour(Frame2, colour::Blue);
 
     const QFont heading = look::Verdana(8.25, true, true);
-    const QFont value = look::Verdana(9, true);
     const auto headingAt = [&](const char *name, const char *text, int top) {
         return MakeAutoLabel(Frame2, name, text, heading, colour::Brown, 240, top);
     };
-    const auto valueAt = [&](const char *name, int top, int width, int height) {
-        QLabel *label = MakeLabel(Frame2, name, QString(), value, colour::DarkRed);
-        label->setGeometry(TwRect(2640, top, width, height));
+    const auto valueAt = [&](const char *name, int top, int height, const QFont &font) {
+        QLabel *label = MakeLabel(Frame2, name, QString(), font, colour::DarkRed);
+        label->setGeometry(TwRect(2640, top, 4335, height));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
 
     QLabel *signHeading = headingAt("Label15", text::SignHeading, 420);
     QLabel *ascendantHeading = headingAt("Label16", text::AscendantHeading, 720);
-    QLabel *clockHeading = headingAt("Label17", text::ClockHeading, 1020);
-    QLabel *readingHeading = headingAt("Label18", text::ReadingHeading, 1740);
+    QLabel *placeHeading = headingAt("Label17", text::PlaceHeading, 1020);
+    QLabel *clockHeading = headingAt("Label18", text::ClockHeading, 1500);
+    QLabel *readingHeading = headingAt("Label19", text::ReadingHeading, 2220);
 
-    lblDescendant = valueAt("lblDescendant", 420, 4335, 225);
-    lblAscendant = valueAt("lblAscendant", 720, 4335, 225);
-    lblClock = valueAt("lblClock", 1020, 4335, 645);
-    lblClock->setFont(look::Verdana(8.25, true));
-    lblClock->setWordWrap(true);
-    lblClock->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMoreAboutSign = MakeLabel(Frame2, "lblMoreAboutSign", QString(), value, colour::DarkRed);
-    lblMoreAboutSign->setGeometry(TwRect(240, 1980, 6735, 2520));
+    lblDescendant = valueAt("lblDescendant", 405, 240, look::Verdana(9, true));
+    lblAscendant = valueAt("lblAscendant", 705, 240, look::Verdana(9, true));
+    lblPlace = valueAt("lblPlace", 1020, 420, look::Verdana(8.25, true));
+    lblClock = valueAt("lblClock", 1500, 645, look::Verdana(8.25, true));
+    lblMoreAboutSign =
+        MakeLabel(Frame2, "lblMoreAboutSign", QString(), look::Verdana(9, true), colour::DarkRed);
+    lblMoreAboutSign->setGeometry(TwRect(240, 2460, 6735, 2520));
     lblMoreAboutSign->setWordWrap(true);
     lblMoreAboutSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     signHeading->setBuddy(lblDescendant);
     ascendantHeading->setBuddy(lblAscendant);
+    placeHeading->setBuddy(lblPlace);
     clockHeading->setBuddy(lblClock);
     readingHeading->setBuddy(lblMoreAboutSign);
 
@@ -260,6 +340,7 @@ void frmExactDescendant::buildResult()
     picSign->setLineWidth(1);
     picSign->setAlignment(Qt::AlignCenter);
     look::SetBackground(picSign, colour::White);
+    // A plain box draws its line in the text colour, which would be the frame caption's blue.
     look::SetTextColour(picSign, colour::Black);
     picSign->setGeometry(TwRect(7200, 420, 3030, 3030));
     // Shown with the first result.
@@ -275,9 +356,14 @@ void frmExactDescendant::Form_Load()
     for (int year = FirstYear; year <= LastYear; ++year)
         cmbYear->addItem(QString::number(year));
     for (int hour = 0; hour < 24; ++hour)
-        cmbHour->addItem(QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')));
+        cmbHour->addItem(TwoDigits(hour));
     for (int minute = 0; minute < 60; ++minute)
-        cmbMinute->addItem(QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')));
+        cmbMinute->addItem(TwoDigits(minute));
+    // The town list loads here, when the window is first opened.
+    cmbZone->addItems(CarriedZones());
+    // A place given by hand is most likely in this computer's own zone.
+    const int own = cmbZone->findText(QString::fromUtf8(QTimeZone::systemTimeZoneId()));
+    cmbZone->setCurrentIndex(own >= 0 ? own : 0);
 }
 
 void frmExactDescendant::setBirthDate(int day, int month, int year)
@@ -297,6 +383,13 @@ void frmExactDescendant::openFrom(QWidget *owner)
 
 bool frmExactDescendant::eventFilter(QObject *watched, QEvent *event)
 {
+    // A label draws no focus of its own: the result, when it has the focus, gets a frame.
+    if (watched == lblDescendant &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        lblDescendant->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box
+                                                                      : QFrame::NoFrame);
+        return false;
+    }
     auto *box = qobject_cast<QLineEdit *>(watched);
     if (!box)
         return QDialog::eventFilter(watched, event);
@@ -317,13 +410,169 @@ bool frmExactDescendant::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmExactDescendant::txtPlace_Change() {}
+void frmExactDescendant::txtPlace_Change()
+{
+    const QByteArray typed = txtPlace->text().toUtf8();
+    const TownList &towns = content::Towns();
+    m_matches = towns.Search(std::string_view(typed.constData(), std::size_t(typed.size())));
+    // Clearing the list clears the town chosen, and the place it filled in.
+    lstTowns->clear();
+    for (std::size_t index : m_matches)
+        lstTowns->addItem(Text(towns.Label(index)));
+}
 
-void frmExactDescendant::lstTowns_Click() {}
+// The list's current town is the one chosen: where the keys or a click put it, which is what
+// a screen reader reads out.
+void frmExactDescendant::lstTowns_Click(int row)
+{
+    if (row < 0 || row >= int(m_matches.size())) {
+        m_town.reset();
+        if (m_placeFromTown) {
+            txtLatitude->clear();
+            txtLongitude->clear();
+        }
+        m_placeFromTown = false;
+        return;
+    }
+    lstTowns->item(row)->setSelected(true);
+    m_town = m_matches[std::size_t(row)];
+    const Town town = content::Towns().At(*m_town);
+    txtLatitude->setText(QString::number(town.latitudeDeg, 'f', 4));
+    txtLongitude->setText(QString::number(town.longitudeDeg, 'f', 4));
+    cmbZone->setCurrentIndex(cmbZone->findText(Text(town.zone)));
+    m_placeFromTown = true;
+}
 
-void frmExactDescendant::placeEdited() {}
+// A latitude, longitude or zone of the user's own: the place is no longer the town's.
+void frmExactDescendant::placeEdited()
+{
+    m_placeFromTown = false;
+    lstTowns->setCurrentRow(-1);
+    lstTowns->clearSelection();
+}
 
-void frmExactDescendant::cmdFind_Click() {}
+std::optional<BirthPlace> frmExactDescendant::chosenPlace(QString *shown)
+{
+    if (m_town) {
+        *shown = Text(content::Towns().Label(*m_town));
+        return PlaceOfTown(content::Towns().At(*m_town));
+    }
+    const auto refuse = [this](const char *message, QWidget *box) {
+        MessageBox::inform(this, QLatin1String(message), QMessageBox::Information);
+        box->setFocus();
+        return std::nullopt;
+    };
+    if (txtLatitude->text().trimmed().isEmpty() && txtLongitude->text().trimmed().isEmpty())
+        return refuse(text::NoPlaceChosen, txtPlace);
+    const auto latitude = Degrees(txtLatitude->text());
+    if (!latitude || std::fabs(*latitude) > 90)
+        return refuse(text::BadLatitude, txtLatitude);
+    const auto longitude = Degrees(txtLongitude->text());
+    if (!longitude || std::fabs(*longitude) > 180)
+        return refuse(text::BadLongitude, txtLongitude);
+    *shown = QLatin1String(text::PlaceByHand)
+                 .arg(Hemisphere(*latitude, 'N', 'S'), Hemisphere(*longitude, 'E', 'W'));
+    return BirthPlace{*latitude, *longitude, cmbZone->currentText().toStdString()};
+}
+
+BirthClock frmExactDescendant::enteredClock() const
+{
+    return {cmbYear->currentText().toInt(), cmbMonth->currentIndex() + 1,
+            cmbDay->currentIndex() + 1, cmbHour->currentIndex(), cmbMinute->currentIndex()};
+}
+
+QString frmExactDescendant::clockQuestion(const ExactAnswer &answer, const BirthClock &clock,
+                                          const QString &zone) const
+{
+    const char *question =
+        answer.outcome == ExactAnswer::Outcome::Gap ? text::GapQuestion : text::RepeatQuestion;
+    return QLatin1String(question).arg(
+        TwoDigits(clock.hour) + QLatin1Char(':') + TwoDigits(clock.minute),
+        DateText(clock.day, clock.month, clock.year), zone, Offset(answer.earlier),
+        Offset(answer.later), UtTimeAndDate(answer.earlier.ut).first,
+        UtTimeAndDate(answer.later.ut).first);
+}
+
+void frmExactDescendant::cmdFind_Click()
+{
+    QString place;
+    const auto where = chosenPlace(&place);
+    if (!where)
+        return;
+    const BirthClock clock = enteredClock();
+    const QString zone = Text(where->zone);
+    ExactAnswer answer = content::ExactDescendant(clock, *where);
+    if (answer.outcome == ExactAnswer::Outcome::Gap ||
+        answer.outcome == ExactAnswer::Outcome::Repeated) {
+        const auto reply = MessageBox::choose(this, clockQuestion(answer, clock, zone));
+        if (reply != QMessageBox::Yes && reply != QMessageBox::No)
+            return;
+        answer = content::ExactDescendant(
+            clock, *where, reply == QMessageBox::Yes ? ClockChoice::Earlier : ClockChoice::Later);
+    }
+    if (answer.outcome != ExactAnswer::Outcome::Found) {
+        MessageBox::inform(this, Text(answer.problem), QMessageBox::Information);
+        return;
+    }
+    showAnswer(answer, clock, place, zone);
+}
+
+void frmExactDescendant::showAnswer(const ExactAnswer &answer, const BirthClock &clock,
+                                    const QString &place, const QString &zone)
+{
+    const QString sign = Text(answer.descendant.sign);
+    lblDescendant->setText(Text(answer.descendant.text));
+    lblAscendant->setText(Text(answer.ascendant.text));
+    lblPlace->setText(place);
+
+    const QString time = TwoDigits(clock.hour) + QLatin1Char(':') + TwoDigits(clock.minute);
+    const QString date = DateText(clock.day, clock.month, clock.year);
+    const auto [utTime, utDate] = UtTimeAndDate(answer.reading.ut);
+    const ZoneOffset &offset = answer.reading.offset;
+    const QString offsetText = Offset(answer.reading);
+    if (offset.localMeanTime) {
+        lblClock->setText(
+            QLatin1String(text::ClockLocalMean).arg(time, date, zone, offsetText, utTime, utDate));
+    } else {
+        // Zones that have no letters for their time give its offset, which is said anyway.
+        const QString abbreviation = Text(offset.abbreviation);
+        const bool letters = !abbreviation.isEmpty() && abbreviation.front().isLetter();
+        lblClock->setText(QLatin1String(offset.daylight ? text::ClockSummer : text::ClockStandard)
+                              .arg(time, date, zone,
+                                   letters ? abbreviation + QStringLiteral(", ") : QString(),
+                                   offsetText, utTime, utDate));
+    }
+
+    const auto item = SignPictureItem(answer.descendant.sign);
+    const QPixmap picture = item ? m_images.picture(*item) : QPixmap();
+    picSign->setPixmap(picture);
+    if (!picture.isNull())
+        picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
+    picSign->setAccessibleName(sign);
+    picSign->setAccessibleDescription(QLatin1String(text::PictureDescription).arg(sign));
+    picSign->show();
+    const auto reading = DescendantReading(answer.descendant.sign);
+    lblMoreAboutSign->setText(reading ? Text(*reading) : QString());
+    lblMoreAboutSign->setGeometry(TwRect(240, 2460, 6735, 2520));
+    look::FitWrapped(lblMoreAboutSign);
+
+    // The result takes the focus, so that a screen reader says it whole: the descendant in
+    // words, then the rest.
+    lblDescendant->setAccessibleName(Spoken(answer.descendant));
+    lblAscendant->setAccessibleName(Spoken(answer.ascendant));
+    lblDescendant->setAccessibleDescription(QStringList{
+        QLatin1String(text::AscendantHeading) + QLatin1Char(' ') + lblAscendant->accessibleName(),
+        QLatin1String(text::PlaceHeading) + QLatin1Char(' ') + place,
+        QLatin1String(text::ClockHeading) + QLatin1Char(' ') + lblClock->text(),
+        picSign->accessibleDescription(), QLatin1String(text::ReadingHeading),
+        lblMoreAboutSign->text()}
+                                                .join(QStringLiteral(". ")));
+    if (lblDescendant->focusPolicy() == Qt::NoFocus) {
+        lblDescendant->setFocusPolicy(Qt::StrongFocus);
+        lblDescendant->installEventFilter(this);
+    }
+    lblDescendant->setFocus(Qt::OtherFocusReason);
+}
 
 void frmExactDescendant::cmdClose_Click()
 {

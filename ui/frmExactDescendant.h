@@ -1,8 +1,13 @@
 #pragma once
 
+#include "ExactDescendant.h"
 #include "SignImageList.h"
 
 #include <QDialog>
+
+#include <cstddef>
+#include <optional>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -38,10 +43,22 @@ private:
     void buildResult();
     void Form_Load();
     void txtPlace_Change();
-    void lstTowns_Click();
+    void lstTowns_Click(int row);
     void placeEdited();
+    // The place the birth is read at and how the result names it, or nothing after a message.
+    std::optional<BirthPlace> chosenPlace(QString *shown);
+    BirthClock enteredClock() const;
+    QString clockQuestion(const ExactAnswer &answer, const BirthClock &clock,
+                          const QString &zone) const;
+    void showAnswer(const ExactAnswer &answer, const BirthClock &clock, const QString &place,
+                    const QString &zone);
 
     SignImageList m_images;
+    // The towns the list shows, by their place in the town list, and the one chosen.
+    std::vector<std::size_t> m_matches;
+    std::optional<std::size_t> m_town;
+    // Latitude, longitude and zone hold the chosen town's, not the user's own.
+    bool m_placeFromTown = false;
 
     QComboBox *cmbDay = nullptr;
     QComboBox *cmbMonth = nullptr;
@@ -57,6 +74,7 @@ private:
     QGroupBox *Frame2 = nullptr;
     QLabel *lblDescendant = nullptr;
     QLabel *lblAscendant = nullptr;
+    QLabel *lblPlace = nullptr;
     QLabel *lblClock = nullptr;
     QLabel *lblMoreAboutSign = nullptr;
     QLabel *picSign = nullptr;
