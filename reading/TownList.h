@@ -62,27 +62,43 @@ public:
     PlaceMatch Find(std::string_view place) const;
 
 private:
+    // A stretch of text_.
+    struct Span
+    {
+        std::uint32_t at = 0;
+        std::uint32_t size = 0;
+    };
     struct Entry
     {
-        std::string name;
-        std::string folded; // the name as Search compares it
-        std::string detail;
-        std::uint32_t region = 0;
-        std::uint32_t country = 0;
-        std::uint32_t zone = 0;
+        Span name;
+        Span folded;      // the name as Search compares it
+        Span asciiFolded; // GeoNames' ASCII name where it is spelled otherwise ("Zuerich")
+        Span detail;
+        std::uint16_t region = 0; // 0: none
+        std::uint16_t country = 0;
+        std::uint16_t zone = 0;
         double latitudeDeg = 0;
         double longitudeDeg = 0;
         std::int64_t population = 0;
     };
-    struct Country
+    struct Named
     {
-        std::string code;
-        std::string name;
+        Span name;
+        Span folded;
+        Span code;       // countries only: "FR"
+        Span foldedCode; // "fr"
     };
+
+    std::string_view View(Span span) const { return {text_.data() + span.at, span.size}; }
+    Span Keep(std::string_view text);
+    bool PartNames(const Entry &town, std::string_view foldedPart, bool prefix) const;
+    PlaceMatch Match(const std::vector<std::string> &parts, std::string_view detail) const;
+
+    std::string text_; // every name, once; the spans point into it
     std::vector<Entry> towns_;
-    std::vector<std::string> regions_; // index 0: none
-    std::vector<Country> countries_;
-    std::vector<std::string> zones_;
+    std::vector<Named> regions_; // index 0: none
+    std::vector<Named> countries_;
+    std::vector<Span> zones_;
 };
 
 // Text folded for comparison: lower case, accents and marks dropped, letters such as "ß",
