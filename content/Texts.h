@@ -66,9 +66,7 @@ inline constexpr char IconName[] = "Program icon";
 // The exact descendant window, opened from the File menu of both main windows.
 inline constexpr char MenuExactDescendant[] = "Find My Exact Descendant From Birth &Place...";
 inline constexpr char ExactIntro[] =
-    "Your descendant worked out from the sky at the minute and the place of your birth. Give "
-    "the date, the clock time and the town, or for a place not listed its latitude, longitude "
-    "and time zone.";
+    "Your descendant worked out from the sky at the minute and the place of your birth.";
 inline constexpr char ExactDetailsFrame[] = "Enter Your Birth Details";
 inline constexpr char ExactDateCaption[] = "Date Of &Birth:-";
 inline constexpr char ExactTimeCaption[] = "T&ime Of Birth:-";

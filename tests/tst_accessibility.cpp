@@ -2,6 +2,9 @@
 
 #include "LinkLabel.h"
 #include "frmAbout.h"
+#include "frmExactDescendant.h"
+
+#include <QListWidget>
 
 #include <QAccessible>
 
@@ -171,6 +174,55 @@ private Q_SLOTS:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         checkWindow(&about, QAccessible::Dialog);
+    }
+
+    // Every control named and labelled by its caption; the result, which takes the focus,
+    // says the degrees in words, then the rest of the answer.
+    void exactDescendantWindow()
+    {
+        frmExactDescendant exact;
+        exact.show();
+        QVERIFY(QTest::qWaitForWindowActive(&exact));
+        QTest::keyClicks(exact.findChild<QLineEdit *>("txtPlace"), "paris");
+        exact.findChild<QListWidget *>("lstTowns")->setCurrentRow(0);
+        exact.cmdFind_Click();
+        checkWindow(&exact, QAccessible::Dialog);
+        const struct
+        {
+            const char *control;
+            QStringList captions;
+        } labelled[] = {{"cmbDay", {"Date Of Birth:-", "Date"}},
+                        {"cmbHour", {"Time Of Birth:-", "Hour"}},
+                        {"cmbMinute", {"Minute"}},
+                        {"txtPlace", {"Town:-"}},
+                        {"txtLatitude", {"Latitude:-"}},
+                        {"cmbZone", {"Time Zone:-"}},
+                        {"lblDescendant", {"Your Descendant Sign"}}};
+        for (const auto &l : labelled) {
+            QStringList captions = labels(&exact, l.control);
+            captions.removeAll("Enter Your Birth Details");
+            captions.removeAll("Your Exact Descendant");
+            captions.sort();
+            QStringList expected = l.captions;
+            expected.sort();
+            QCOMPARE(captions, expected);
+        }
+        QCOMPARE(iface(&exact, "lstTowns")->text(QAccessible::Name), QString("Matching towns"));
+        auto *result = iface(&exact, "lblDescendant");
+        QVERIFY(result->state().focused);
+        // "Aries 7°04′" is said "Aries 7 degrees 4 minutes".
+        const auto spoken = [&exact](const char *label) {
+            QString text = exact.findChild<QLabel *>(label)->text();
+            text.replace("°0", "°").replace("°", " degrees ").replace("′", " minutes");
+            return text;
+        };
+        QCOMPARE(result->text(QAccessible::Name), spoken("lblDescendant"));
+        const QString rest = result->text(QAccessible::Description);
+        QVERIFY2(rest.startsWith("Your Ascendant " + spoken("lblAscendant") +
+                                 ". Place Of Birth Paris, Île-de-France, France. Clock Used "
+                                 "00:00 on 1 January 1800"),
+                 qPrintable(rest));
+        QVERIFY(rest.endsWith(exact.findChild<QLabel *>("lblMoreAboutSign")->text()));
     }
 
     void exitWindow()

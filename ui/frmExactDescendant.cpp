@@ -37,6 +37,15 @@ namespace {
 
 constexpr int FirstYear = 1800;
 constexpr int LastYear = 2100;
+constexpr int Width = 11400;
+// Enough for every town of one name; a few more letters find any other.
+constexpr std::size_t MatchesShown = 40;
+
+// The reading's box, which grows when the font needs more lines.
+QRect ReadingBox()
+{
+    return TwRect(240, 2400, 7665, 2760);
+}
 
 QComboBox *MakeList(QWidget *parent, const char *name, const char *accessibleName,
                     const QRect &geometry)
@@ -148,7 +157,7 @@ frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
     look::SetBackground(this, colour::LightGreen);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Tw(10455), Tw(9720));
+    setFixedSize(Tw(Width), Tw(9990));
     // Read after the title when the window opens, telling it from the other windows.
     setAccessibleDescription(QLatin1String(text::ExactIntro));
 
@@ -156,12 +165,12 @@ frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
                               look::Verdana(8.25, true), colour::Blue);
     intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     intro->setWordWrap(true);
-    intro->setGeometry(TwRect(240, 120, 9975, 435));
+    intro->setGeometry(TwRect(240, 120, Width - 480, 240));
     look::FitWrapped(intro);
 
     buildDetails();
 
-    cmdFind = look::MakeButton(this, "cmdFind", text::ButtonFindExact, TwRect(0, 3840, 10455, 585));
+    cmdFind = look::MakeButton(this, "cmdFind", text::ButtonFindExact, TwRect(0, 3450, Width, 585));
     connect(cmdFind, &QPushButton::clicked, this, &frmExactDescendant::cmdFind_Click);
 
     buildResult();
@@ -170,9 +179,9 @@ frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setGeometry(0, Tw(9120), Tw(10455), 1);
-    cmdClose =
-        look::MakeButton(this, "cmdClose", text::ButtonCloseExact, TwRect(9075, 9240, 1260, 375));
+    line->setGeometry(0, Tw(9420), Tw(Width), 1);
+    cmdClose = look::MakeButton(this, "cmdClose", text::ButtonCloseExact,
+                                TwRect(Width - 1380, 9510, 1260, 375));
     connect(cmdClose, &QPushButton::clicked, this, &frmExactDescendant::cmdClose_Click);
 
     for (QLabel *label : findChildren<QLabel *>())
@@ -205,7 +214,7 @@ void frmExactDescendant::buildDetails()
 {
     auto *Frame1 = new QGroupBox(QLatin1String(text::ExactDetailsFrame), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(TwRect(120, 660, 10215, 3060));
+    Frame1->setGeometry(TwRect(120, 420, Width - 240, 2940));
     Frame1->setFont(look::Verdana(8.25, true));
     look::SetBackground(Frame1, colour::LightGreen);
     look::SetTextColour(Frame1, colour::DarkRed);
@@ -224,15 +233,15 @@ void frmExactDescendant::buildDetails()
     QLabel *dateHeading = headingAt("Label3", text::DateHeading, 2040);
     QLabel *monthHeading = headingAt("Label4", text::MonthHeading, 3240);
     QLabel *yearHeading = headingAt("Label5", text::YearHeading, 4760);
-    QLabel *timeCaption = captionAt("Label6", text::ExactTimeCaption, 5760, 600);
-    QLabel *hourHeading = headingAt("Label7", text::HourHeading, 7380);
-    QLabel *minuteHeading = headingAt("Label8", text::MinuteHeading, 8130);
+    QLabel *timeCaption = captionAt("Label6", text::ExactTimeCaption, 6240, 600);
+    QLabel *hourHeading = headingAt("Label7", text::HourHeading, 7860);
+    QLabel *minuteHeading = headingAt("Label8", text::MinuteHeading, 8610);
 
     cmbDay = MakeList(Frame1, "cmbDay", text::DayListName, TwRect(1920, 540, 735, 330));
     cmbMonth = MakeList(Frame1, "cmbMonth", text::MonthListName, TwRect(2760, 540, 1575, 330));
     cmbYear = MakeList(Frame1, "cmbYear", text::YearListName, TwRect(4440, 540, 1095, 330));
-    cmbHour = MakeList(Frame1, "cmbHour", text::HourListName, TwRect(7320, 540, 735, 330));
-    cmbMinute = MakeList(Frame1, "cmbMinute", text::MinuteListName, TwRect(8160, 540, 735, 330));
+    cmbHour = MakeList(Frame1, "cmbHour", text::HourListName, TwRect(7800, 540, 735, 330));
+    cmbMinute = MakeList(Frame1, "cmbMinute", text::MinuteListName, TwRect(8640, 540, 735, 330));
 
     QLabel *townCaption = captionAt("Label9", text::TownCaption, 240, 1140);
     QLabel *townHint =
@@ -240,34 +249,37 @@ void frmExactDescendant::buildDetails()
     townHint->setWordWrap(true);
     townHint->setGeometry(TwRect(240, 1440, 1560, 855));
     look::FitWrapped(townHint);
-    txtPlace = MakeBox(Frame1, "txtPlace", text::TownBoxName, TwRect(1920, 1080, 3615, 375));
+    txtPlace = MakeBox(Frame1, "txtPlace", text::TownBoxName, TwRect(1920, 1080, 3975, 375));
     // The list of towns follows every change of the letters, typed or pasted.
     connect(txtPlace, &QLineEdit::textChanged, this, &frmExactDescendant::txtPlace_Change);
 
     lstTowns = new QListWidget(Frame1);
     lstTowns->setObjectName(QStringLiteral("lstTowns"));
     lstTowns->setFont(look::Verdana(8.25, true));
+    // A long name wraps, so that what tells two towns of one name apart is never cut off.
+    lstTowns->setWordWrap(true);
+    lstTowns->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     look::SetFace(lstTowns, colour::White, colour::Brown);
-    lstTowns->setGeometry(TwRect(1920, 1500, 3615, 1380));
+    lstTowns->setGeometry(TwRect(1920, 1500, 3975, 1320));
     lstTowns->setAccessibleName(QLatin1String(text::TownListName));
     lstTowns->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(lstTowns, &QListWidget::currentRowChanged, this, &frmExactDescendant::lstTowns_Click);
 
-    QLabel *latitudeCaption = captionAt("Label11", text::LatitudeCaption, 5760, 1140);
-    QLabel *longitudeCaption = captionAt("Label12", text::LongitudeCaption, 5760, 1620);
-    QLabel *zoneCaption = captionAt("Label13", text::ZoneCaption, 5760, 2100);
+    QLabel *latitudeCaption = captionAt("Label11", text::LatitudeCaption, 6240, 1140);
+    QLabel *longitudeCaption = captionAt("Label12", text::LongitudeCaption, 6240, 1620);
+    QLabel *zoneCaption = captionAt("Label13", text::ZoneCaption, 6240, 2100);
     txtLatitude =
-        MakeBox(Frame1, "txtLatitude", text::LatitudeBoxName, TwRect(7320, 1080, 1575, 375));
+        MakeBox(Frame1, "txtLatitude", text::LatitudeBoxName, TwRect(7800, 1080, 1575, 375));
     txtLongitude =
-        MakeBox(Frame1, "txtLongitude", text::LongitudeBoxName, TwRect(7320, 1560, 1575, 375));
-    cmbZone = MakeList(Frame1, "cmbZone", text::ZoneListName, TwRect(7320, 2040, 2760, 330));
+        MakeBox(Frame1, "txtLongitude", text::LongitudeBoxName, TwRect(7800, 1560, 1575, 375));
+    cmbZone = MakeList(Frame1, "cmbZone", text::ZoneListName, TwRect(7800, 2040, 3120, 330));
     connect(txtLatitude, &QLineEdit::textEdited, this, &frmExactDescendant::placeEdited);
     connect(txtLongitude, &QLineEdit::textEdited, this, &frmExactDescendant::placeEdited);
     connect(cmbZone, &QComboBox::activated, this, &frmExactDescendant::placeEdited);
     QLabel *placeHint =
         MakeLabel(Frame1, "Label14", QLatin1String(text::PlaceHint), hint, colour::Brown);
     placeHint->setWordWrap(true);
-    placeHint->setGeometry(TwRect(5760, 2460, 4335, 435));
+    placeHint->setGeometry(TwRect(6240, 2430, 4680, 435));
     look::FitWrapped(placeHint);
 
     for (QLineEdit *box : {txtPlace, txtLatitude, txtLongitude}) {
@@ -294,7 +306,7 @@ void frmExactDescendant::buildResult()
 {
     Frame2 = new QGroupBox(QLatin1String(text::ExactResultFrame), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwRect(0, 4320, 10455, 5100));
+    Frame2->setGeometry(TwRect(0, 4080, Width, 5280));
     Frame2->setFont(look::Verdana(9.75, true));
     look::SetBackground(Frame2, colour::LightGreen);
     look::SetTextColour(Frame2, colour::Blue);
@@ -305,7 +317,7 @@ void frmExactDescendant::buildResult()
     };
     const auto valueAt = [&](const char *name, int top, int height, const QFont &font) {
         QLabel *label = MakeLabel(Frame2, name, QString(), font, colour::DarkRed);
-        label->setGeometry(TwRect(2640, top, 4335, height));
+        label->setGeometry(TwRect(2640, top, 5325, height));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
@@ -314,16 +326,24 @@ void frmExactDescendant::buildResult()
     QLabel *signHeading = headingAt("Label15", text::SignHeading, 420);
     QLabel *ascendantHeading = headingAt("Label16", text::AscendantHeading, 720);
     QLabel *placeHeading = headingAt("Label17", text::PlaceHeading, 1020);
-    QLabel *clockHeading = headingAt("Label18", text::ClockHeading, 1500);
-    QLabel *readingHeading = headingAt("Label19", text::ReadingHeading, 2220);
+    QLabel *clockHeading = headingAt("Label18", text::ClockHeading, 1440);
+    QLabel *readingHeading = headingAt("Label19", text::ReadingHeading, 2160);
 
-    lblDescendant = valueAt("lblDescendant", 405, 240, look::Verdana(9, true));
-    lblAscendant = valueAt("lblAscendant", 705, 240, look::Verdana(9, true));
+    lblDescendant = valueAt("lblDescendant", 390, 300, look::Verdana(9, true));
+    lblAscendant = valueAt("lblAscendant", 690, 300, look::Verdana(9, true));
+    // Each sign on one line, in a box that fits it, whose frame shows the focus; the margin
+    // keeps the text in line with the values below.
+    lblDescendant->move(lblDescendant->x() - 2, lblDescendant->y());
+    lblAscendant->move(lblAscendant->x() - 2, lblAscendant->y());
+    lblDescendant->setWordWrap(false);
+    lblAscendant->setWordWrap(false);
+    lblDescendant->setMargin(2);
+    lblAscendant->setMargin(2);
     lblPlace = valueAt("lblPlace", 1020, 420, look::Verdana(8.25, true));
-    lblClock = valueAt("lblClock", 1500, 645, look::Verdana(8.25, true));
+    lblClock = valueAt("lblClock", 1440, 645, look::Verdana(8.25, true));
     lblMoreAboutSign =
         MakeLabel(Frame2, "lblMoreAboutSign", QString(), look::Verdana(9, true), colour::DarkRed);
-    lblMoreAboutSign->setGeometry(TwRect(240, 2460, 6735, 2520));
+    lblMoreAboutSign->setGeometry(ReadingBox());
     lblMoreAboutSign->setWordWrap(true);
     lblMoreAboutSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -342,7 +362,7 @@ void frmExactDescendant::buildResult()
     look::SetBackground(picSign, colour::White);
     // A plain box draws its line in the text colour, which would be the frame caption's blue.
     look::SetTextColour(picSign, colour::Black);
-    picSign->setGeometry(TwRect(7200, 420, 3030, 3030));
+    picSign->setGeometry(TwRect(Width - 3255, 420, 3030, 3030));
     // Shown with the first result.
     picSign->hide();
 }
@@ -414,7 +434,8 @@ void frmExactDescendant::txtPlace_Change()
 {
     const QByteArray typed = txtPlace->text().toUtf8();
     const TownList &towns = content::Towns();
-    m_matches = towns.Search(std::string_view(typed.constData(), std::size_t(typed.size())));
+    m_matches =
+        towns.Search(std::string_view(typed.constData(), std::size_t(typed.size())), MatchesShown);
     // Clearing the list clears the town chosen, and the place it filled in.
     lstTowns->clear();
     for (std::size_t index : m_matches)
@@ -522,7 +543,10 @@ void frmExactDescendant::showAnswer(const ExactAnswer &answer, const BirthClock 
 {
     const QString sign = Text(answer.descendant.sign);
     lblDescendant->setText(Text(answer.descendant.text));
+    // Room for the frame of the focus around the text.
+    lblDescendant->resize(lblDescendant->sizeHint() + QSize(6, 2));
     lblAscendant->setText(Text(answer.ascendant.text));
+    lblAscendant->resize(lblAscendant->sizeHint() + QSize(6, 2));
     lblPlace->setText(place);
 
     const QString time = TwoDigits(clock.hour) + QLatin1Char(':') + TwoDigits(clock.minute);
@@ -553,7 +577,7 @@ void frmExactDescendant::showAnswer(const ExactAnswer &answer, const BirthClock 
     picSign->show();
     const auto reading = DescendantReading(answer.descendant.sign);
     lblMoreAboutSign->setText(reading ? Text(*reading) : QString());
-    lblMoreAboutSign->setGeometry(TwRect(240, 2460, 6735, 2520));
+    lblMoreAboutSign->setGeometry(ReadingBox());
     look::FitWrapped(lblMoreAboutSign);
 
     // The result takes the focus, so that a screen reader says it whole: the descendant in
