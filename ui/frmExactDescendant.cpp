@@ -11,6 +11,7 @@
 #include "Texts.h"
 #include "ZodiacSign.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDateTime>
 #include <QGroupBox>
@@ -158,8 +159,6 @@ frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Tw(Width), Tw(9990));
-    // Read after the title when the window opens, telling it from the other windows.
-    setAccessibleDescription(QLatin1String(text::ExactIntro));
 
     QLabel *intro = MakeLabel(this, "Label1", QLatin1String(text::ExactIntro),
                               look::Verdana(8.25, true), colour::Blue);
@@ -282,10 +281,9 @@ void frmExactDescendant::buildDetails()
     placeHint->setGeometry(TwRect(6240, 2430, 4680, 435));
     look::FitWrapped(placeHint);
 
-    for (QLineEdit *box : {txtPlace, txtLatitude, txtLongitude}) {
-        // Every typed character goes to the box as it is; composed input is welcome here.
-        box->installEventFilter(this);
-    }
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{txtPlace, lstTowns, txtLatitude, txtLongitude})
+        control->installEventFilter(this);
 
     // Each control is labelled by its caption, the lists also by their headings; the
     // captions' access keys reach the first control of their line.
@@ -410,6 +408,17 @@ bool frmExactDescendant::eventFilter(QObject *watched, QEvent *event)
                                                                       : QFrame::NoFrame);
         return false;
     }
+    // The town that has the focus is said once the list's own focus is reported, which Qt
+    // does after the list made its first town current.
+    if (watched == lstTowns && event->type() == QEvent::FocusIn)
+        return ChangeAfterFocus(lstTowns, event, [this](bool) {
+            const int row = lstTowns->currentRow();
+            if (row < 0)
+                return;
+            QAccessibleEvent focus(lstTowns, QAccessible::Focus);
+            focus.setChild(row);
+            QAccessible::updateAccessibility(&focus);
+        });
     auto *box = qobject_cast<QLineEdit *>(watched);
     if (!box)
         return QDialog::eventFilter(watched, event);
@@ -580,17 +589,19 @@ void frmExactDescendant::showAnswer(const ExactAnswer &answer, const BirthClock 
     lblMoreAboutSign->setGeometry(ReadingBox());
     look::FitWrapped(lblMoreAboutSign);
 
-    // The result takes the focus, so that a screen reader says it whole: the descendant in
-    // words, then the rest.
-    lblDescendant->setAccessibleName(Spoken(answer.descendant));
+    // The result takes the focus, so that a screen reader says it whole, as the label's name
+    // (readers pass over a label's description): the descendant in words, then the rest.
     lblAscendant->setAccessibleName(Spoken(answer.ascendant));
-    lblDescendant->setAccessibleDescription(QStringList{
+    const QString heard[] = {
+        Spoken(answer.descendant),
         QLatin1String(text::AscendantHeading) + QLatin1Char(' ') + lblAscendant->accessibleName(),
         QLatin1String(text::PlaceHeading) + QLatin1Char(' ') + place,
-        QLatin1String(text::ClockHeading) + QLatin1Char(' ') + lblClock->text(),
-        picSign->accessibleDescription(), QLatin1String(text::ReadingHeading),
-        lblMoreAboutSign->text()}
-                                                .join(QStringLiteral(". ")));
+        QLatin1String(text::ClockHeading) + QLatin1Char(' ') + lblClock->text().chopped(1),
+        picSign->accessibleDescription(),
+        QLatin1String(text::ReadingHeading),
+        lblMoreAboutSign->text()};
+    lblDescendant->setAccessibleName(
+        QStringList(std::begin(heard), std::end(heard)).join(QStringLiteral(". ")));
     if (lblDescendant->focusPolicy() == Qt::NoFocus) {
         lblDescendant->setFocusPolicy(Qt::StrongFocus);
         lblDescendant->installEventFilter(this);
