@@ -1,6 +1,7 @@
 #include "TownList.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <map>
@@ -20,6 +21,18 @@ struct Fold
 constexpr Fold FoldTable[] = {
 #include "SearchFold.inc"
 };
+
+// The table's ASCII part as a lookup; each of its entries folds to one character.
+constexpr std::array<char, 128> AsciiFold = [] {
+    std::array<char, 128> fold{};
+    for (std::size_t c = 0; c < fold.size(); ++c)
+        fold[c] = static_cast<char>(c);
+    for (const Fold &f : FoldTable)
+        if (f.code < fold.size())
+            // A longer one stops the build: the lookup holds one character each.
+            fold[f.code] = f.text.size() == 1 ? f.text[0] : throw "ASCII folds to one character";
+    return fold;
+}();
 
 // One code point of UTF-8 from the front of the text; a byte that starts none stands for
 // itself.
@@ -80,6 +93,13 @@ std::string FoldedForSearch(std::string_view text)
     std::string folded;
     folded.reserve(text.size());
     while (!text.empty()) {
+        // Most names are plain ASCII, folded by a lookup made from the table.
+        const auto c = static_cast<unsigned char>(text.front());
+        if (c < 0x80) {
+            folded += AsciiFold[c];
+            text.remove_prefix(1);
+            continue;
+        }
         std::string_view bytes;
         const char32_t code = TakeCodePoint(text, bytes);
         const auto it = std::lower_bound(std::begin(FoldTable), std::end(FoldTable), code,

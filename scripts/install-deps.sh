@@ -21,6 +21,8 @@ test_packages=(
     # the accessibility bus, read with Debian's own Python bindings.
     xvfb openbox xdotool x11-utils procps dbus at-spi2-core python3 python3-pyatspi
     orca speech-dispatcher # the screen reader the end-to-end suite listens with
+    # The exact descendant's references: Swiss Ephemeris and the IAU's SOFA routines.
+    swetest python3-erfa
 )
 windows_packages=(
     g++-mingw-w64-x86-64-posix ninja-build wine wine64 fonts-wine nsis zip xz-utils patch

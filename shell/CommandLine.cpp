@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ExactCommand.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -45,6 +47,8 @@ std::optional<int> AnswerCommandLine(int argc, char *argv[])
                                      QStringLiteral("Shows the program's version."));
     parser.addOption(help);
     parser.addOption(version);
+    const ExactCommand exact;
+    exact.AddTo(parser);
     for (const char *name : QtValueOptions) {
         QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -70,7 +74,7 @@ std::optional<int> AnswerCommandLine(int argc, char *argv[])
         Print(stdout, QStringLiteral("Kelt Descendant Astrology " KELT_VERSION "\n"));
         return 0;
     }
-    return std::nullopt;
+    return exact.Answer(parser, program);
 }
 
 } // namespace kelt

@@ -28,6 +28,20 @@ ZoneLibrary &Zones()
     return zones;
 }
 
+const std::vector<std::string> &ZoneNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        QFile file(QStringLiteral(":/places/zones.txt"));
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : file.readAll().split('\n'))
+                if (!line.isEmpty())
+                    list.push_back(line.toStdString());
+        return list;
+    }();
+    return names;
+}
+
 ExactAnswer ExactDescendant(const BirthClock &clock, const BirthPlace &place, ClockChoice choice)
 {
     return FindExactDescendant(clock, place, Zones(), choice);
