@@ -24,7 +24,6 @@
 #include <QWindow>
 
 #include <cmath>
-#include <set>
 
 namespace kelt {
 
@@ -132,19 +131,6 @@ QString Spoken(const EclipticPoint &point)
         .arg(Text(point.sign))
         .arg(point.degree)
         .arg(point.minute);
-}
-
-// Every zone the town list uses, whose files the program carries, in order of name.
-QStringList CarriedZones()
-{
-    const TownList &towns = content::Towns();
-    std::set<std::string_view> zones;
-    for (std::size_t i = 0; i < towns.size(); ++i)
-        zones.insert(towns.At(i).zone);
-    QStringList names;
-    for (std::string_view zone : zones)
-        names << Text(zone);
-    return names;
 }
 
 } // namespace
@@ -377,8 +363,9 @@ void frmExactDescendant::Form_Load()
         cmbHour->addItem(TwoDigits(hour));
     for (int minute = 0; minute < 60; ++minute)
         cmbMinute->addItem(TwoDigits(minute));
-    // The town list loads here, when the window is first opened.
-    cmbZone->addItems(CarriedZones());
+    // The place data loads here, when the window is first opened.
+    for (const std::string &zone : content::ZoneNames())
+        cmbZone->addItem(Text(zone));
     // A place given by hand is most likely in this computer's own zone.
     const int own = cmbZone->findText(QString::fromUtf8(QTimeZone::systemTimeZoneId()));
     cmbZone->setCurrentIndex(own >= 0 ? own : 0);
