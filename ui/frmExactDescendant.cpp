@@ -13,13 +13,14 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QDateTime>
+#include <QDate>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTime>
 #include <QTimeZone>
 #include <QWindow>
 
@@ -92,12 +93,15 @@ QString DateText(int day, int month, int year)
         .arg(year);
 }
 
-// The UT time and date of an instant, as hh:mm and "12 May 1990".
+// The UT time and date of an instant, as hh:mm and "12 May 1990", by the calendar alone.
 std::pair<QString, QString> UtTimeAndDate(UtSeconds ut)
 {
-    const QDateTime utc = QDateTime::fromSecsSinceEpoch(ut, Qt::UTC);
-    const QDate date = utc.date();
-    return {utc.time().toString(QStringLiteral("HH:mm")),
+    constexpr qint64 Day = 86400;
+    constexpr qint64 JulianDayOf1970 = 2440588;
+    const qint64 days = ut >= 0 ? ut / Day : -((-ut + Day - 1) / Day);
+    const QDate date = QDate::fromJulianDay(JulianDayOf1970 + days);
+    const QTime time = QTime(0, 0).addSecs(int(ut - days * Day));
+    return {time.toString(QStringLiteral("HH:mm")),
             DateText(date.day(), date.month(), date.year())};
 }
 
@@ -380,6 +384,8 @@ void frmExactDescendant::setBirthDate(int day, int month, int year)
 
 void frmExactDescendant::openFrom(QWidget *owner)
 {
+    // Each time with the focus on the date, which has just been filled in.
+    cmbDay->setFocus();
     winId();
     if (owner && owner->windowHandle())
         windowHandle()->setTransientParent(owner->windowHandle());
