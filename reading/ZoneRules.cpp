@@ -24,7 +24,6 @@ public:
     explicit Bytes(std::string_view data) : data_(data) {}
 
     bool has(std::size_t n) const { return data_.size() - pos_ >= n; }
-    std::size_t pos() const { return pos_; }
     void skip(std::size_t n) { pos_ += n; }
     std::int64_t integer(int width)
     {
@@ -86,10 +85,6 @@ bool IsLeap(int year)
 {
     return std::chrono::year(year).is_leap();
 }
-
-} // namespace
-
-namespace {
 
 // When a POSIX TZ rule changes the clocks.
 struct ChangeDate
@@ -265,7 +260,6 @@ UtSeconds ZoneRules::Rule::Instant(const ChangeDate &date, int year, int offsetB
     } else if (date.kind == 'D') {
         day = DaysFromCivil(year, 1, 1) + date.day;
     } else {
-        using namespace std::chrono;
         const std::int64_t first = DaysFromCivil(year, date.month, 1);
         // 1970-01-01 was a Thursday (weekday 4).
         const int firstWeekday = static_cast<int>(((first + 4) % 7 + 7) % 7);

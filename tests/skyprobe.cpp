@@ -15,9 +15,13 @@ int main()
         const NutationDeg nutation = NutationShortSeriesDeg(c);
         const double mean = GreenwichMeanSiderealDeg(jd);
         const double obliquity = MeanObliquityDeg(c);
-        std::printf("%.12f %.12f %.12f %.12f %.12f %.12f\n", mean, obliquity, nutation.longitude,
-                    nutation.obliquity,
-                    ApparentSiderealDeg(mean, nutation.longitude, obliquity + nutation.obliquity),
-                    AscendantAtDeg(t, latitude, longitude));
+        const double apparent =
+            ApparentSiderealDeg(mean, nutation.longitude, obliquity + nutation.obliquity);
+        // The plain formula too, to count the births the midheaven check turns round.
+        const double plain = AscendantDeg(LocalSiderealDeg(apparent, longitude),
+                                          obliquity + nutation.obliquity, latitude);
+        std::printf("%.12f %.12f %.12f %.12f %.12f %.12f %.12f\n", mean, obliquity,
+                    nutation.longitude, nutation.obliquity, apparent,
+                    AscendantAtDeg(t, latitude, longitude), plain);
     }
 }
