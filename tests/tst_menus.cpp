@@ -110,6 +110,12 @@ private Q_SLOTS:
         QCOMPARE(top, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
         QCOMPARE(captions(w->findChild<QMenu *>("mnuFile")), file);
         QCOMPARE(captions(w->findChild<QMenu *>("mnuHelp")), help);
+        // The exact descendant's letter is no other File item's, nor a menu-bar entry's.
+        QList<QAction *> letters = w->findChild<QMenu *>("mnuFile")->actions() + bar->actions();
+        const auto *exact = w->findChild<QAction *>("mnuExactDescendant");
+        for (QAction *a : letters)
+            QVERIFY(a == exact ||
+                    QKeySequence::mnemonic(a->text()) != QKeySequence::mnemonic(exact->text()));
     }
 
     void menuLinks_data()
