@@ -292,7 +292,7 @@ void frmExactDescendant::buildDetails()
 
 void frmExactDescendant::buildResult()
 {
-    Frame2 = new QGroupBox(QLatin1String(text::ExactResultFrame), this);
+    auto *Frame2 = new QGroupBox(QLatin1String(text::ExactResultFrame), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(TwRect(0, 4080, Width, 5280));
     Frame2->setFont(look::Verdana(9.75, true));
@@ -367,7 +367,9 @@ void frmExactDescendant::Form_Load()
         cmbHour->addItem(TwoDigits(hour));
     for (int minute = 0; minute < 60; ++minute)
         cmbMinute->addItem(TwoDigits(minute));
-    // The place data loads here, when the window is first opened.
+    // The place data loads here, when the window is first opened, so that the first letter
+    // typed finds its towns at once.
+    content::Towns();
     for (const std::string &zone : content::ZoneNames())
         cmbZone->addItem(Text(zone));
     // A place given by hand is most likely in this computer's own zone.

@@ -10,7 +10,6 @@
 #include <vector>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -71,7 +70,6 @@ private:
     QLineEdit *txtLongitude = nullptr;
     QComboBox *cmbZone = nullptr;
     QPushButton *cmdFind = nullptr;
-    QGroupBox *Frame2 = nullptr;
     QLabel *lblDescendant = nullptr;
     QLabel *lblAscendant = nullptr;
     QLabel *lblPlace = nullptr;
