@@ -63,6 +63,61 @@ inline constexpr char MoreDetails[] = "Click here for more details";
 inline constexpr char ButtonOK[] = "&OK";
 inline constexpr char IconName[] = "Program icon";
 
+// The exact descendant window, opened from the File menu of both main windows.
+inline constexpr char MenuExactDescendant[] = "Find My Exact Descendant From Birth &Place...";
+inline constexpr char ExactIntro[] =
+    "Your descendant worked out from the sky at the minute and the place of your birth.";
+inline constexpr char ExactDetailsFrame[] = "Enter Your Birth Details";
+inline constexpr char ExactDateCaption[] = "Date Of &Birth:-";
+inline constexpr char ExactTimeCaption[] = "T&ime Of Birth:-";
+inline constexpr char HourHeading[] = "Hour";
+inline constexpr char MinuteHeading[] = "Minute";
+inline constexpr char TownCaption[] = "&Town:-";
+inline constexpr char TownHint[] = "Type its first letters, then choose it in the list.";
+inline constexpr char LatitudeCaption[] = "L&atitude:-";
+inline constexpr char LongitudeCaption[] = "Lo&ngitude:-";
+inline constexpr char ZoneCaption[] = "Time &Zone:-";
+inline constexpr char PlaceHint[] =
+    "Filled in by the town chosen. For a place not listed: degrees, north and east positive.";
+inline constexpr char ButtonFindExact[] = "&Find My Exact Descendant";
+inline constexpr char ButtonCloseExact[] = "&Close";
+inline constexpr char ExactResultFrame[] = "Your Exact Descendant";
+inline constexpr char AscendantHeading[] = "Your Ascendant";
+inline constexpr char PlaceHeading[] = "Place Of Birth";
+inline constexpr char ClockHeading[] = "Clock Used";
+// A hand-given place: latitude and longitude with their hemispheres.
+inline constexpr char PlaceByHand[] = "%1, %2 (given by hand)";
+// The clock as it was read: time, date, zone, abbreviation, offset, then the UT time and date.
+inline constexpr char ClockStandard[] = "%1 on %2, standard time of %3 (%4UT%5): %6 UT on %7.";
+inline constexpr char ClockSummer[] = "%1 on %2, summer time of %3 (%4UT%5): %6 UT on %7.";
+inline constexpr char ClockLocalMean[] = "%1 on %2, local mean time of %3 (UT%4), as the zone "
+                                         "kept no standard time yet: %5 UT on %6.";
+// A time the clocks skipped or showed twice: time, date, zone, the offsets before and after
+// the change, then the UT time each gives.
+inline constexpr char GapQuestion[] =
+    "%1 on %2 never showed on the clocks of %3: they were put forward then, from UT%4 to "
+    "UT%5.\rWas the time read on a clock not yet put forward (UT%4, %6 UT)? Choose No for a "
+    "clock already put forward (UT%5, %7 UT).";
+inline constexpr char RepeatQuestion[] =
+    "%1 on %2 showed twice on the clocks of %3: they were put back then, from UT%4 to "
+    "UT%5.\rWas the birth the first time (UT%4, %6 UT)? Choose No for the second time (UT%5, "
+    "%7 UT).";
+// What a screen reader says for "Gemini 14°22′".
+inline constexpr char PointSpoken[] = "%1 %2 degrees %3 minutes";
+inline constexpr char HourListName[] = "Hour of birth";
+inline constexpr char MinuteListName[] = "Minute of birth";
+inline constexpr char TownBoxName[] = "Town of birth";
+inline constexpr char TownListName[] = "Matching towns";
+inline constexpr char LatitudeBoxName[] = "Latitude";
+inline constexpr char LongitudeBoxName[] = "Longitude";
+inline constexpr char ZoneListName[] = "Time zone";
+inline constexpr char NoPlaceChosen[] = "Please choose your town of birth in the list, or give "
+                                        "the latitude and longitude of the place.";
+inline constexpr char BadLatitude[] =
+    "Please enter the latitude in degrees, from -90 (south) to 90 (north).";
+inline constexpr char BadLongitude[] =
+    "Please enter the longitude in degrees, from -180 (west) to 180 (east).";
+
 // The exit window.
 inline constexpr char ButtonClose[] = "E&xit";
 inline constexpr char ReferFrame[] = "Refer A Friend";

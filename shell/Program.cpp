@@ -8,6 +8,7 @@
 #include "Texts.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
+#include "frmExactDescendant.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 
 #include <exception>
+#include <string>
 
 namespace kelt {
 
@@ -41,6 +43,7 @@ Program::Program(LockPlaces lockPlaces, QObject *parent)
 Program::~Program()
 {
     m_ending = true;
+    delete m_exact;
     delete m_nag;
     delete m_display;
     delete m_main;
@@ -98,6 +101,11 @@ frmNagScreen2 *Program::loadedNag() const
     return m_nag;
 }
 
+frmExactDescendant *Program::loadedExact() const
+{
+    return m_exact;
+}
+
 frmMain *Program::mainWindow()
 {
     if (!m_main) {
@@ -105,6 +113,8 @@ frmMain *Program::mainWindow()
         connect(m_main, &frmMain::readingPassed, this, &Program::showReading);
         connect(m_main, &frmMain::unloaded, this, &Program::exitFlow);
         connect(m_main, &frmMain::aboutRequested, this, [this] { showAbout(m_main); });
+        connect(m_main, &frmMain::exactDescendantRequested, this,
+                [this] { showExactDescendant(m_main); });
     }
     return m_main;
 }
@@ -116,6 +126,8 @@ frmDisplay *Program::displayWindow()
         connect(m_display, &frmDisplay::backClicked, this, &Program::back);
         connect(m_display, &frmDisplay::unloaded, this, &Program::exitFlow);
         connect(m_display, &frmDisplay::aboutRequested, this, [this] { showAbout(m_display); });
+        connect(m_display, &frmDisplay::exactDescendantRequested, this,
+                [this] { showExactDescendant(m_display); });
     }
     return m_display;
 }
@@ -166,6 +178,20 @@ void Program::showAbout(QWidget *owner)
 {
     auto *about = new frmAbout(owner);
     about->exec();
+}
+
+// Modal, as the about window: the entries it takes are the birth-details window's too, so
+// neither main window changes while it is open. It lives, hidden, until the program ends.
+void Program::showExactDescendant(QWidget *owner)
+{
+    if (!m_exact)
+        m_exact = new frmExactDescendant;
+    // The date of the birth-details window, which the result window's reading came from.
+    if (m_main) {
+        const BirthDetails details = m_main->enteredDetails();
+        m_exact->setBirthDate(details.day, details.month, std::stoi(details.yearText));
+    }
+    m_exact->openFrom(owner);
 }
 
 void Program::EndProgram()

@@ -17,6 +17,7 @@ class QWidget;
 namespace kelt {
 
 class frmDisplay;
+class frmExactDescendant;
 class frmMain;
 class frmNagScreen2;
 
@@ -41,6 +42,7 @@ public:
     frmMain *loadedMain() const;
     frmDisplay *loadedDisplay() const;
     frmNagScreen2 *loadedNag() const;
+    frmExactDescendant *loadedExact() const;
 
     const ReadingState &readingState() const { return m_state; }
     const modTellAFriend &referral() const { return m_referral; }
@@ -61,6 +63,7 @@ private:
     void exitFlow();
     void back();
     void showAbout(QWidget *owner);
+    void showExactDescendant(QWidget *owner);
 
     SettingsStore m_settings;
     SingleInstance m_instance;
@@ -69,6 +72,7 @@ private:
     QPointer<frmMain> m_main;
     QPointer<frmDisplay> m_display;
     QPointer<frmNagScreen2> m_nag;
+    QPointer<frmExactDescendant> m_exact;
     bool m_ending = false;
     bool m_ended = false;
     std::function<void()> m_quit;

@@ -2,6 +2,9 @@
 
 #include "LinkLabel.h"
 #include "frmAbout.h"
+#include "frmExactDescendant.h"
+
+#include <QListWidget>
 
 #include <QAccessible>
 
@@ -171,6 +174,28 @@ private Q_SLOTS:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         checkWindow(&about, QAccessible::Dialog);
+    }
+
+    // Every control named; the result, which takes the focus, is named by the whole answer
+    // (readers pass over a label's description), its degrees in words.
+    void exactDescendantWindow()
+    {
+        frmExactDescendant exact;
+        exact.show();
+        QVERIFY(QTest::qWaitForWindowActive(&exact));
+        QTest::keyClicks(exact.findChild<QLineEdit *>("txtPlace"), "paris");
+        exact.findChild<QListWidget *>("lstTowns")->setCurrentRow(0);
+        exact.cmdFind_Click();
+        checkWindow(&exact, QAccessible::Dialog);
+        QVERIFY(iface(&exact, "lblDescendant")->state().focused);
+        // "Aries 7°04′" is said "Aries 7 degrees 4 minutes".
+        QString sign = exact.findChild<QLabel *>("lblDescendant")->text();
+        sign.replace("°0", "°").replace("°", " degrees ").replace("′", " minutes");
+        const QString said = iface(&exact, "lblDescendant")->text(QAccessible::Name);
+        QVERIFY2(said.startsWith(sign + ". Your Ascendant "), qPrintable(said));
+        QVERIFY(said.contains(". Place Of Birth Paris, Île-de-France, France. Clock Used 00:00 on "
+                              "1 January 1800, local mean time"));
+        QVERIFY(said.endsWith(exact.findChild<QLabel *>("lblMoreAboutSign")->text()));
     }
 
     void exitWindow()

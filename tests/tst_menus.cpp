@@ -74,6 +74,8 @@ private Q_SLOTS:
         QTest::newRow("main") << "main"
                               << QStringList{"Find My &Descendant Astrology Sign "
                                              "mnuFindZodiacRisingSign",
+                                             "Find My Exact Descendant From Birth &Place... "
+                                             "mnuExactDescendant",
                                              "E&xit mnuExit"}
                               << QStringList{"&Online Help mnuOnline",
                                              "&Visit Us Online mnuVisit",
@@ -81,7 +83,11 @@ private Q_SLOTS:
                                              "Check for Software &Update mnuUpdate",
                                              "- mnuHelp2",
                                              "&About Software mnuAbout"};
-        QTest::newRow("result") << "result" << QStringList{"&Back mnuFileBack", "E&xit mnuExit"}
+        QTest::newRow("result") << "result"
+                                << QStringList{"&Back mnuFileBack",
+                                               "Find My Exact Descendant From Birth &Place... "
+                                               "mnuExactDescendant",
+                                               "E&xit mnuExit"}
                                 << QStringList{"&Online Help mnuOnline",
                                                "&Visit Us Online mnuVisit",
                                                "- mnuFileSep1",
@@ -104,6 +110,12 @@ private Q_SLOTS:
         QCOMPARE(top, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
         QCOMPARE(captions(w->findChild<QMenu *>("mnuFile")), file);
         QCOMPARE(captions(w->findChild<QMenu *>("mnuHelp")), help);
+        // The exact descendant's letter is no other File item's, nor a menu-bar entry's.
+        QList<QAction *> letters = w->findChild<QMenu *>("mnuFile")->actions() + bar->actions();
+        const auto *exact = w->findChild<QAction *>("mnuExactDescendant");
+        for (QAction *a : letters)
+            QVERIFY(a == exact ||
+                    QKeySequence::mnemonic(a->text()) != QKeySequence::mnemonic(exact->text()));
     }
 
     void menuLinks_data()

@@ -84,6 +84,12 @@ QAction *MainFrame::addFileItem(const char *caption, const char *name)
     return action;
 }
 
+void MainFrame::addExactDescendantItem()
+{
+    connect(addFileItem(text::MenuExactDescendant, "mnuExactDescendant"), &QAction::triggered, this,
+            &MainFrame::exactDescendantRequested);
+}
+
 void MainFrame::finishFrame(const QList<QAbstractButton *> &accessButtons,
                             QPushButton *defaultButton, QPushButton *cancelButton)
 {

@@ -46,6 +46,7 @@ public:
 
 Q_SIGNALS:
     void aboutRequested();
+    void exactDescendantRequested();
     void unloaded();
 
 protected:
@@ -55,6 +56,8 @@ protected:
     QWidget *client() const { return m_client; }
     // A named item at the end of the File menu.
     QAction *addFileItem(const char *caption, const char *name);
+    // The File item both windows carry that opens the exact descendant window.
+    void addExactDescendantItem();
     QFrame *bottomBanner() const { return Frame5; }
     // After the window's own controls: the bottom banner stays on top of them, the buttons'
     // access keys come ahead of the menu bar's, Enter and Escape press the given buttons,

@@ -25,6 +25,13 @@ QMessageBox::StandardButton MessageBox::ask(QWidget *parent, const QString &text
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
 }
 
+QMessageBox::StandardButton MessageBox::choose(QWidget *parent, const QString &text)
+{
+    return show(parent,
+                {QLatin1String(text::ApplicationTitle), text, QMessageBox::Question,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
+}
+
 void MessageBox::setHandler(Handler handler)
 {
     CurrentHandler() = std::move(handler);
@@ -47,6 +54,8 @@ QMessageBox::StandardButton MessageBox::show(QWidget *parent, const Request &req
     box.setDefaultButton(request.defaultButton);
     box.exec();
     const auto *clicked = box.clickedButton();
+    if (!clicked && request.buttons.testFlag(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
     if (!clicked)
         return request.buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     return box.standardButton(box.clickedButton());

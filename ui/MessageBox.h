@@ -25,6 +25,8 @@ public:
     static void inform(QWidget *parent, const QString &text, QMessageBox::Icon icon);
     // Yes and No, Yes the default, information icon.
     static QMessageBox::StandardButton ask(QWidget *parent, const QString &text);
+    // Yes, No and Cancel, Yes the default, question icon.
+    static QMessageBox::StandardButton choose(QWidget *parent, const QString &text);
 
     // Tests answer messages here instead of on screen; an empty handler restores the boxes.
     static void setHandler(Handler handler);

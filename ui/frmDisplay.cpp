@@ -39,6 +39,7 @@ frmDisplay::frmDisplay(QWidget *parent) : MainFrame(WindowDesign, parent)
 {
     connect(addFileItem(text::MenuBack, "mnuFileBack"), &QAction::triggered, this,
             &frmDisplay::cmdBack_Click);
+    addExactDescendantItem();
     connect(addFileItem(text::MenuExit, "mnuExit"), &QAction::triggered, this,
             &frmDisplay::cmdExit_Click);
     buildResult();

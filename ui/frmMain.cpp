@@ -62,6 +62,7 @@ frmMain::frmMain(ReadingState &state, QWidget *parent)
 {
     connect(addFileItem(text::FindSign, "mnuFindZodiacRisingSign"), &QAction::triggered, this,
             &frmMain::cmdProceed_Click);
+    addExactDescendantItem();
     connect(addFileItem(text::MenuExit, "mnuExit"), &QAction::triggered, this,
             &frmMain::cmdExit_Click);
     buildBody();

@@ -27,6 +27,7 @@ public:
     void bringFullBrandToFront();
 
     void cmdProceed_Click();
+    BirthDetails enteredDetails() const;
 
 Q_SIGNALS:
     // A reading passed validation, with all the result window shows; empty when the rising
@@ -41,7 +42,6 @@ private:
     void Form_Load();
     bool txtName_KeyPress(QKeyEvent *event);
     bool ValidateBirthDetails();
-    BirthDetails enteredDetails() const;
 
     ReadingState &m_state;
     SignImageList m_images;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the Windows program's four windows under Wine, on the native platform, for
-# docs/: the birth-details window, the result window, the about window and the exit window.
+# Pictures of the Windows program's five windows under Wine, on the native platform, for
+# docs/: the birth-details window, the exact descendant window, the result window, the about
+# window and the exit window.
 # Run after `make windows`; needs ImageMagick.
 #   screenshots.sh [BUILD_DIR]
 set -euo pipefail
@@ -40,7 +41,15 @@ fi
 sleep 6
 xdotool type --delay 80 "ann lee"
 shoot windows-birth-details-window.png
-keys alt+d
+# A birth in Paris, picked with the keyboard.
+keys alt+f p alt+b
+for typed in 12 may 1990 14 35 paris; do
+    xdotool type --delay 80 "$typed"
+    keys Tab
+done
+keys shift+Tab Down Return
+shoot windows-exact-descendant-window.png
+keys Escape alt+d
 shoot windows-result-window.png
 keys alt+h a
 shoot windows-about-window.png

@@ -132,6 +132,37 @@ class ScreenReaderTest(ProgramTest):
         self.hear("a", says=["Kelt Descendant Astrology v1.15", "OK push button"])
         self.hear("Return", says=[TITLE, "Name:- text"])
 
+    def test_exact_descendant_window_says_each_control_the_town_and_the_result(self):
+        self.start()
+        self.hear(says=["Name:- text"])
+        for keys, entry in ((("Tab", "Tab", "type:12"), "12"), (("Tab", "type:may"), "May"),
+                            (("Tab", "type:1990"), "1990")):
+            self.hear(*keys, says=[entry])
+        self.hear(("alt", "f"), says=["Find My Descendant Astrology Sign"])
+        self.hear("p", says=["Kelt Descendant Astrology v1.15 dialog",
+                             "the minute and the place of your birth", "Enter Your Birth Details",
+                             "Date Of Birth:- combo box", "12"])
+        self.hear(("alt", "i"), says=["Time Of Birth:- combo box", "00"])
+        self.hear("type:14", says=["14"])
+        self.hear("Tab", says=["Minute combo box", "00"])
+        self.hear("type:35", says=["35"])
+        self.hear("Tab", says=["Town:- text"])
+        self.hear("type:paris", says=[])
+        self.hear("Down", says=["Matching towns", "Paris, Île-de-France, France"])
+        self.hear("Down", says=["Paris, Texas, United States"])
+        self.hear("Up", says=["Paris, Île-de-France, France"])
+        self.hear("Tab", says=["Latitude:- text", "48.8534"])
+        self.hear("Return", says=["Your Exact Descendant",
+                                  "Your Descendant Sign Pisces 9 degrees 0 minutes",
+                                  "Your Ascendant Virgo 9 degrees 0 minutes",
+                                  "Place Of Birth Paris, Île-de-France, France",
+                                  "Clock Used 14:35 on 12 May 1990, summer time of Europe/Paris "
+                                  "(CEST, UT+02:00): 12:35 UT on 12 May 1990",
+                                  "The figure of Pisces", "More About Your Sign"],
+                  once="Your Descendant Sign Pisces")
+        self.hear("Tab", says=["Close push button"])
+        self.hear("Escape", says=[TITLE, "Year combo box", "1990"], once=TITLE)
+
     def test_exit_window_says_its_purpose_and_every_box(self):
         self.start()
         self.hear(says=["Name:- text"])
