@@ -21,7 +21,7 @@ installer="$(realpath "${2:-$build/KeltDescendantAstrology-$version-setup.exe}")
 export WINEPREFIX="$build/wine-installer" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 # The installed program must find everything it needs in its own folder.
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM QT_QPA_FONTDIR
+unset WINEPATH WINEQT_PLUGIN_PATH QT_PLUGIN_PATH QT_QPA_PLATFORM QT_QPA_FONTDIR
 drive="$WINEPREFIX/drive_c"
 folder="$drive/Program Files/Sarvel Softwares/Kelt Descendant Astrology"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Kelt Descendant Astrology.lnk"
