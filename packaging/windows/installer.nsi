@@ -1,7 +1,7 @@
 ; The Windows installer: the program's terms, the program and what it needs into Program
 ; Files, a Start-menu shortcut, a desktop shortcut if asked for, and an uninstaller listed
 ; among the installed programs. /S installs and uninstalls without a question. Built by
-; scripts/windows/stage.sh, which passes:
+; scripts/windows/make-installer.sh, which passes:
 ;   VERSION    the program's version
 ;   STAGE      the folder of files to install, as the portable zip holds them
 ;   FILES      an include with one File line per file
@@ -11,9 +11,9 @@
 ;              waits for it (packaging/windows/uninstall.cpp)
 ;   OUTFILE    where the installer goes
 ;
-; Exit codes, of the installer and of Uninstall.exe: 0 done; 1 cancelled on a page; 2 stopped
-; with nothing changed (the program was running and the user chose Cancel, or /S was given),
-; or with what could not be removed reported.
+; Exit codes, of the installer and of Uninstall.exe: 0 done; 1 cancelled on a page; 2 stopped,
+; either with nothing changed (the program was running, and Cancel was chosen or /S given)
+; or with the file that could not be replaced or removed named.
 
 ; A 64-bit installer for the 64-bit program: it writes the native registry and Program Files.
 Target amd64-unicode
