@@ -83,12 +83,13 @@ WINDOWS_DIR ?= build-windows
 windows:
 	@BUILD_DIR=$(WINDOWS_DIR) JOBS=$(JOBS) bash scripts/windows/build.sh
 
-# Start-up, reading and memory against a bare Qt floor; not part of `make test`.
+# Start-up, reading and memory against a bare Qt floor, and where `make windows` has built
+# the Windows program, its start-up under Wine too; not part of `make test`.
 bench:
 	@bash scripts/install-deps.sh run
 	$(configure)
 	cmake --build $(BUILD_DIR) --target kelt_bench kelt_startup_probe kelt_floor_probe -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/kelt_bench
+	QT_QPA_PLATFORM=offscreen bash scripts/windows/bench.sh $(WINDOWS_DIR) $(BUILD_DIR)/bench/kelt_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WINDOWS_DIR)

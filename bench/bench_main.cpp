@@ -4,6 +4,9 @@
 // Start-up and memory run the probes as child processes, interleaved with the floors' so
 // that machine noise falls on all; start-up is measured on the offscreen platform and, where
 // Xvfb is installed, on an X server. Readings run in this process.
+//   kelt_bench [--wine FOLDER]  also the Windows build's start-up under Wine, on the native
+//                               platform on the X server, against the Windows build of the
+//                               text floor (the probes in FOLDER; scripts/windows/bench.sh)
 #include "ApplicationSetup.h"
 #include "MessageBox.h"
 #include "PlaceData.h"
@@ -26,6 +29,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,6 +95,15 @@ struct ProbeResult
 
 // Where a probe draws: the offscreen platform, or the X server on this display.
 QString XServer;
+// The Windows probes' folder, when they run under Wine too.
+QString WineFolder;
+
+enum class Platform
+{
+    Offscreen,
+    X,
+    Wine
+};
 
 // The settings of a program that reminded its user today, as on 14 starts in 15: the
 // reminder reads its date and asks nothing and stores nothing.
@@ -105,9 +118,10 @@ void StoreReminderDate(const QString &configFolder, const QString &program)
 
 // One child from process start to its "painted" line, each with a fresh 0700 runtime
 // folder for the lock and fresh settings: a first start (the reminder stores the date),
-// or, with `reminded`, a start on the day of the last reminder.
-ProbeResult RunProbe(const QString &program, const QStringList &args, bool onX = false,
-                     bool reminded = false)
+// or, with `reminded`, a start on the day of the last reminder. Under Wine the settings
+// are those of the Wine folder, where the warm-up's first start stored the date.
+ProbeResult RunProbe(const QString &program, const QStringList &args,
+                     Platform platform = Platform::Offscreen, bool reminded = false)
 {
     const bool reading = args.contains(QStringLiteral("reading"));
     QTemporaryDir dir; // created 0700
@@ -115,18 +129,25 @@ ProbeResult RunProbe(const QString &program, const QStringList &args, bool onX =
         Fail(QStringLiteral("no temporary folder"));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"),
-               onX ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
-    if (onX)
+               platform == Platform::X ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+    if (platform != Platform::Offscreen)
         env.insert(QStringLiteral("DISPLAY"), XServer);
+    // Wine keeps the QT_ variables from Windows programs; a WINE prefix hands them on.
+    env.insert(QStringLiteral("WINEQT_QPA_PLATFORM"), QStringLiteral("windows"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
-    if (reminded)
+    if (reminded && platform != Platform::Wine)
         StoreReminderDate(dir.filePath(QStringLiteral("config")), program);
 
     QProcess child;
-    child.setProgram(program);
-    child.setArguments(args);
+    if (platform == Platform::Wine) {
+        child.setProgram(QStringLiteral("wine"));
+        child.setArguments(QStringList{QDir(WineFolder).filePath(program + ".exe")} + args);
+    } else {
+        child.setProgram(program);
+        child.setArguments(args);
+    }
     child.setProcessEnvironment(env);
     child.setStandardErrorFile(QProcess::nullDevice());
 
@@ -135,10 +156,12 @@ ProbeResult RunProbe(const QString &program, const QStringList &args, bool onX =
     QElapsedTimer clock;
     clock.start();
     child.start();
+    // A Windows program's lines end in CR LF.
+    const auto read = [&] { out += child.readAllStandardOutput().replace('\r', ""); };
     while (!out.contains("painted\n")) {
         if (!child.waitForReadyRead(ChildLimitMs))
             Fail(program + QStringLiteral(" never painted: ") + QString::fromLatin1(out));
-        out += child.readAllStandardOutput();
+        read();
     }
     result.paintedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
@@ -147,7 +170,7 @@ ProbeResult RunProbe(const QString &program, const QStringList &args, bool onX =
         child.waitForFinished();
         Fail(program + QStringLiteral(" did not end"));
     }
-    out += child.readAllStandardOutput();
+    read();
     if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
         Fail(program + QStringLiteral(" failed: ") + QString::fromLatin1(out));
 
@@ -317,6 +340,14 @@ QString FirstMatch(const QString &path, const QString &prefix)
     return {};
 }
 
+QString WineVersion()
+{
+    QProcess wine;
+    wine.start(QStringLiteral("wine"), {QStringLiteral("--version")});
+    wine.waitForFinished(ChildLimitMs);
+    return QString::fromLocal8Bit(wine.readAllStandardOutput()).trimmed();
+}
+
 void PrintMachine()
 {
     const QString cpu = FirstMatch(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
@@ -328,6 +359,9 @@ void PrintMachine()
     std::printf("Machine: %s, %d cores, %.1f GB RAM; Qt %s, offscreen platform, %s build\n",
                 cpu.isEmpty() ? "unknown CPU" : qPrintable(cpu), QThread::idealThreadCount(), ramGb,
                 qVersion(), KELT_BUILD_TYPE);
+    if (!WineFolder.isEmpty())
+        std::printf("Under Wine: %s, the Windows build's probes from %s, native platform\n",
+                    qPrintable(WineVersion()), qPrintable(WineFolder));
 }
 
 struct Row
@@ -376,6 +410,11 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     kelt::SetUpApplication();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--wine"))
+        WineFolder = arguments[2];
+    else if (arguments.size() != 1)
+        Fail(QStringLiteral("usage: kelt_bench [--wine FOLDER]"));
 
     const QDir here(QCoreApplication::applicationDirPath());
     const QString startupProbe = here.filePath(QStringLiteral("kelt_startup_probe"));
@@ -397,6 +436,11 @@ int main(int argc, char *argv[])
     }
     if (XServer.isEmpty())
         std::printf("No Xvfb: start-up on the offscreen platform only.\n");
+    if (XServer.isEmpty() && !WineFolder.isEmpty()) {
+        std::printf("No Xvfb: no start-up under Wine either.\n");
+        WineFolder.clear();
+    }
+    const bool wine = !WineFolder.isEmpty();
 
     std::printf("Warming up...\n");
     std::fflush(stdout);
@@ -404,33 +448,55 @@ int main(int argc, char *argv[])
         RunProbe(startupProbe, {QStringLiteral("reading")});
         RunProbe(floorProbe, {QStringLiteral("text")});
         RunProbe(floorProbe, {});
+        if (wine) {
+            RunProbe(QStringLiteral("kelt_startup_probe"), {}, Platform::Wine);
+            RunProbe(QStringLiteral("kelt_floor_probe"), {QStringLiteral("text")}, Platform::Wine);
+        }
     }
 
-    std::printf("Start-up, %d runs each of the program and the two floors%s...\n", StartupRuns,
-                XServer.isEmpty() ? "" : ", offscreen and on Xvfb");
+    std::printf("Start-up, %d runs each of the program and the two floors%s%s...\n", StartupRuns,
+                XServer.isEmpty() ? "" : ", offscreen and on Xvfb",
+                wine ? ", and of the program and the text floor under Wine" : "");
     std::fflush(stdout);
     struct StartupSeries
     {
         std::vector<double> ours, first, text, empty;
-    } offscreen, onX;
+    } offscreen, onX, onWine;
+    struct Kind
+    {
+        std::vector<double> *series;
+        std::function<double()> run;
+    };
+    std::vector<Kind> kinds;
+    for (const Platform p : {Platform::Offscreen, Platform::X}) {
+        if (p == Platform::X && XServer.isEmpty())
+            continue;
+        StartupSeries &series = p == Platform::X ? onX : offscreen;
+        kinds.push_back(
+            {&series.ours, [=] { return RunProbe(startupProbe, {}, p, true).paintedMs; }});
+        kinds.push_back({&series.text, [=] {
+                             return RunProbe(floorProbe, {QStringLiteral("text")}, p).paintedMs;
+                         }});
+        kinds.push_back({&series.empty, [=] { return RunProbe(floorProbe, {}, p).paintedMs; }});
+        kinds.push_back({&series.first, [=] { return RunProbe(startupProbe, {}, p).paintedMs; }});
+    }
+    if (wine) {
+        kinds.push_back({&onWine.ours, [] {
+                             return RunProbe(QStringLiteral("kelt_startup_probe"), {},
+                                             Platform::Wine)
+                                 .paintedMs;
+                         }});
+        kinds.push_back({&onWine.text, [] {
+                             return RunProbe(QStringLiteral("kelt_floor_probe"),
+                                             {QStringLiteral("text")}, Platform::Wine)
+                                 .paintedMs;
+                         }});
+    }
     for (int i = 0; i < StartupRuns; ++i) {
-        // Each of the four goes first in turn, so none always runs on a warmer machine.
-        for (int k = 0; k < 4; ++k) {
-            const int which = (i + k) % 4;
-            for (const bool x : {false, true}) {
-                if (x && XServer.isEmpty())
-                    continue;
-                StartupSeries &series = x ? onX : offscreen;
-                if (which == 0)
-                    series.ours.push_back(RunProbe(startupProbe, {}, x, true).paintedMs);
-                else if (which == 3)
-                    series.first.push_back(RunProbe(startupProbe, {}, x).paintedMs);
-                else if (which == 1)
-                    series.text.push_back(
-                        RunProbe(floorProbe, {QStringLiteral("text")}, x).paintedMs);
-                else
-                    series.empty.push_back(RunProbe(floorProbe, {}, x).paintedMs);
-            }
+        // Each goes first in turn, so none always runs on a warmer machine.
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            const Kind &kind = kinds[(std::size_t(i) + k) % kinds.size()];
+            kind.series->push_back(kind.run());
         }
     }
 
@@ -469,6 +535,9 @@ int main(int argc, char *argv[])
     if (!XServer.isEmpty())
         startupRows(onX, "start-up vs text floor, Xvfb", "first start vs text floor, Xvfb",
                     "start-up vs empty floor, Xvfb");
+    if (wine)
+        rows.push_back({"start-up vs text floor, Wine", Summarise(onWine.ours),
+                        Summarise(onWine.text), "(for information)", std::nullopt});
     const Stats readOurs = Summarise(readings.shown.ours);
     rows.push_back({"reading, click to shown (ms)", readOurs, Summarise(readings.shown.floor),
                     "< 2 ms", readOurs.median < ReadingLimitMs});

@@ -12,6 +12,18 @@ if(WIN32)
     # The icon and the version details Explorer shows for the .exe.
     configure_file("${KELT_PACKAGING_DIR}/windows/kelt.rc.in" "${PROJECT_BINARY_DIR}/kelt.rc" @ONLY)
     target_sources(KeltFreeDescendantAstrology PRIVATE "${PROJECT_BINARY_DIR}/kelt.rc")
+
+    # Uninstall.exe, which only the installer carries. Linked statically: while it runs, it
+    # must hold none of the DLLs the uninstaller removes.
+    configure_file("${KELT_PACKAGING_DIR}/windows/uninstall.rc.in"
+        "${PROJECT_BINARY_DIR}/uninstall.rc" @ONLY)
+    add_executable(kelt_uninstall WIN32 "${KELT_PACKAGING_DIR}/windows/uninstall.cpp"
+        "${PROJECT_BINARY_DIR}/uninstall.rc")
+    set_target_properties(kelt_uninstall PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF
+        MSVC_RUNTIME_LIBRARY MultiThreaded)
+    if(MINGW)
+        target_link_options(kelt_uninstall PRIVATE -municode -static)
+    endif()
 endif()
 
 # The program finds Qt where the system keeps it; an installed copy carries no run path.

@@ -25,18 +25,7 @@ cmake -G Ninja -S . -B "$build" -Wno-dev \
     -DKELT_TEST_FONTDIR="Z:/usr/share/fonts/truetype/dejavu" >/dev/null
 cmake --build "$build" --parallel "$jobs"
 
-# A Wine of the build's own, so that no test meets the user's Wine or its registry.
-export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Making a Wine prefix in $WINEPREFIX"
-    wineboot --init >/dev/null 2>&1
-    wineserver --wait
-fi
-# The tests find Qt and the MinGW runtime where they were built.
-gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
-export WINEPATH="Z:$qt/bin;Z:$gcc_runtime;Z:/usr/x86_64-w64-mingw32/lib"
-export QT_PLUGIN_PATH="Z:$qt/plugins"
+. "$here/wine-env.sh" "$build/wine" "$qt"
 
 echo "Running the suite under Wine, on the offscreen platform and on the native one"
 (cd "$build" && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --parallel "$jobs")

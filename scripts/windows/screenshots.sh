@@ -13,7 +13,7 @@ fi
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 stage="$build/KeltDescendantAstrology-$version-windows-x64"
 export WINEPREFIX="$build/wine-screenshots" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM QT_QPA_FONTDIR
+unset WINEPATH WINEQT_PLUGIN_PATH QT_PLUGIN_PATH QT_QPA_PLATFORM QT_QPA_FONTDIR
 
 # Inside a Wine desktop, which draws the windows' frames as Windows does; each picture is
 # that desktop trimmed to the windows on it.

@@ -52,27 +52,5 @@ done
 (cd "$build" && rm -f "$name.zip" && zip -q -r -X "$name.zip" "$name")
 echo "Portable zip: $build/$name.zip"
 
-# The installer's file list, and the uninstaller's, from what the folder holds.
-files="$build/installer-files.nsh"
-unfiles="$build/installer-unfiles.nsh"
-: >"$files"
-: >"$unfiles"
-while IFS= read -r dir; do
-    win="${dir#.}"
-    win="${win//\//\\}"
-    printf 'SetOutPath "$INSTDIR%s"\n' "$win" >>"$files"
-    while IFS= read -r file; do
-        rel="${file#./}"
-        printf 'File "%s"\n' "$stage/$rel" >>"$files"
-        printf 'Delete "$INSTDIR\\%s"\n' "${rel//\//\\}" >>"$unfiles"
-    done < <(cd "$stage" && find "$dir" -maxdepth 1 -type f | LC_ALL=C sort)
-done < <(cd "$stage" && find . -type d | LC_ALL=C sort)
-while IFS= read -r dir; do
-    printf 'RMDir "$INSTDIR\\%s"\n' "${dir//\//\\}" >>"$unfiles"
-done < <(cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r)
-printf 'SetOutPath "$INSTDIR"\n' >>"$files"
-
-installer="$build/KeltDescendantAstrology-$version-setup.exe"
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$files" -DUNFILES="$unfiles" \
-    -DOUTFILE="$installer" "$root/packaging/windows/installer.nsi"
-echo "Installer: $installer"
+bash "$root/scripts/windows/make-installer.sh" "$stage" "$build/kelt_uninstall.exe" "$version" \
+    "$build/KeltDescendantAstrology-$version-setup.exe"

@@ -1,5 +1,6 @@
 #include "icofile.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QFile>
 #include <QSaveFile>
@@ -153,28 +154,43 @@ QImage toIndexed(const QImage &source)
     return out;
 }
 
-bool writeIndexed(const QImage &image, const QString &fileName)
+namespace {
+
+// The AND mask: one bit per pixel, set where the pixel is transparent; rows bottom-up, each
+// padded to whole 32-bit words.
+template <typename Transparent>
+void writeMask(QDataStream &out, int w, int h, Transparent &&transparent)
+{
+    const int stride = (w + 31) / 32 * 4;
+    for (int y = h - 1; y >= 0; --y) {
+        std::vector<quint8> bits(size_t(stride), 0);
+        for (int x = 0; x < w; ++x) {
+            if (transparent(x, y))
+                bits[size_t(x / 8)] |= quint8(0x80 >> (x % 8));
+        }
+        for (quint8 b : bits)
+            out << b;
+    }
+}
+
+// BITMAPINFOHEADER; the height counts the colour and mask rows together.
+void writeHeader(QDataStream &out, int w, int h, int bits, quint32 imageBytes, quint32 colours)
+{
+    out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(bits) << quint32(0)
+        << imageBytes << qint32(0) << qint32(0) << colours << quint32(0);
+}
+
+QByteArray indexedDib(const QImage &image)
 {
     const QImage indexed = toIndexed(image);
     const int w = indexed.width();
     const int h = indexed.height();
-    if (w > 256 || h > 256)
-        return false;
     const int xorStride = (w + 3) / 4 * 4;
-    const int andStride = ((w + 31) / 32) * 4;
-    const quint32 dibSize = 40 + 256 * 4 + quint32(xorStride * h) + quint32(andStride * h);
-
+    const int andStride = (w + 31) / 32 * 4;
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    // ICONDIR and the single ICONDIRENTRY.
-    out << quint16(0) << quint16(1) << quint16(1);
-    out << quint8(w == 256 ? 0 : w) << quint8(h == 256 ? 0 : h) << quint8(0) << quint8(0);
-    out << quint16(1) << quint16(8) << dibSize << quint32(6 + 16);
-    // BITMAPINFOHEADER; the height counts the colour and mask rows together.
-    out << quint32(40) << qint32(w) << qint32(2 * h) << quint16(1) << quint16(8) << quint32(0)
-        << quint32(xorStride * h + andStride * h) << qint32(0) << qint32(0) << quint32(256)
-        << quint32(0);
+    writeHeader(out, w, h, 8, quint32(xorStride * h + andStride * h), 256);
     const QList<QRgb> table = indexed.colorTable();
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < table.size() ? table[i] : 0;
@@ -186,16 +202,73 @@ bool writeIndexed(const QImage &image, const QString &fileName)
         for (int x = 0; x < xorStride; ++x)
             out << quint8(x < w ? line[x] : 0);
     }
+    writeMask(out, w, h,
+              [&](int x, int y) { return indexed.constScanLine(y)[x] == kTransparentIndex; });
+    return data;
+}
+
+QByteArray argbDib(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int w = argb.width();
+    const int h = argb.height();
+    const int andStride = (w + 31) / 32 * 4;
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    writeHeader(out, w, h, 32, quint32(4 * w * h + andStride * h), 0);
     for (int y = h - 1; y >= 0; --y) {
-        const uchar *line = indexed.constScanLine(y);
-        std::vector<quint8> bits(size_t(andStride), 0);
-        for (int x = 0; x < w; ++x) {
-            if (line[x] == kTransparentIndex)
-                bits[size_t(x / 8)] |= quint8(0x80 >> (x % 8));
-        }
-        for (quint8 b : bits)
-            out << b;
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            out << quint8(qBlue(line[x])) << quint8(qGreen(line[x])) << quint8(qRed(line[x]))
+                << quint8(qAlpha(line[x]));
     }
+    writeMask(out, w, h, [&](int x, int y) {
+        return qAlpha(reinterpret_cast<const QRgb *>(argb.constScanLine(y))[x]) < 128;
+    });
+    return data;
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_ARGB32).save(&buffer, "png");
+    return data;
+}
+
+} // namespace
+
+bool write(const QList<Entry> &entries, const QString &fileName)
+{
+    QList<QByteArray> images;
+    for (const Entry &entry : entries) {
+        if (entry.image.isNull() || entry.image.width() > 256 || entry.image.height() > 256)
+            return false;
+        images << (entry.kind == Entry::Indexed ? indexedDib(entry.image)
+                   : entry.kind == Entry::Argb  ? argbDib(entry.image)
+                                                : png(entry.image));
+        if (images.last().isEmpty())
+            return false;
+    }
+
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // ICONDIR, then an ICONDIRENTRY per image (256 is written as 0), then the images.
+    out << quint16(0) << quint16(1) << quint16(entries.size());
+    quint32 offset = quint32(6 + 16 * entries.size());
+    for (int i = 0; i < entries.size(); ++i) {
+        const QImage &image = entries[i].image;
+        const bool indexed = entries[i].kind == Entry::Indexed;
+        out << quint8(image.width() & 0xff) << quint8(image.height() & 0xff) << quint8(0)
+            << quint8(0) << quint16(1) << quint16(indexed ? 8 : 32) << quint32(images[i].size())
+            << offset;
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray &image : images)
+        out.writeRawData(image.constData(), int(image.size()));
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

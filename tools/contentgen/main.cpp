@@ -76,7 +76,13 @@ int main(int argc, char **argv)
         ok &= writeImage(AppIcon::render(size), icons + QStringLiteral("/kelt-%1.png").arg(size),
                          "png");
     }
-    if (!IcoFile::writeIndexed(AppIcon::render(32), icons + QStringLiteral("/kelt.ico"))) {
+    // The executable's icon: the windows' 32 x 32, 256-colour image, and beside it the sizes
+    // the Windows shell shows up to 256 x 256 (which it reads as PNG), in full colour.
+    QList<IcoFile::Entry> entries{{AppIcon::render(32), IcoFile::Entry::Indexed}};
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        entries.append({AppIcon::render(size), IcoFile::Entry::Argb});
+    entries.append({AppIcon::render(256), IcoFile::Entry::Png});
+    if (!IcoFile::write(entries, icons + QStringLiteral("/kelt.ico"))) {
         std::fprintf(stderr, "kelt_contentgen: cannot write kelt.ico\n");
         ok = false;
     }
