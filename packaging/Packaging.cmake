@@ -24,6 +24,10 @@ if(WIN32)
     if(MINGW)
         target_link_options(kelt_uninstall PRIVATE -municode -static)
     endif()
+    # The resource compiler reports no dependencies: a redrawn icon must rebuild both.
+    set_source_files_properties("${PROJECT_BINARY_DIR}/kelt.rc" "${PROJECT_BINARY_DIR}/uninstall.rc"
+        TARGET_DIRECTORY KeltFreeDescendantAstrology kelt_uninstall
+        PROPERTIES OBJECT_DEPENDS "${KELT_ICON_DIR}/kelt.ico")
 endif()
 
 # The program finds Qt where the system keeps it; an installed copy carries no run path.
