@@ -7,7 +7,7 @@ import os
 import re
 import sys
 
-LAYERS = ["reading", "links", "ui", "shell"]
+LAYERS = ["reading", "links", "reminder", "ui", "shell"]
 SHARED = ["content"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
