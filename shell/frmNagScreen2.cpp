@@ -2,7 +2,6 @@
 
 #include "AccessKeys.h"
 #include "AccessibleControls.h"
-#include "CheckBoxAccessible.h"
 #include "Content.h"
 #include "DefaultKeys.h"
 #include "LinkLabel.h"
@@ -95,8 +94,12 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     look::SetTextColour(Check1, colour::CheckBlue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(TwRect(30, 2040, 7185, 555));
-    // A click, the space key and a screen reader's toggle all change the state.
-    connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    // The tick lasts as long as a press: held down, the box shows it, and let go over it, the
+    // box opens the forum and the tick goes, for the eye and a screen reader alike. A click,
+    // the space key and a screen reader's toggle all press it.
+    connect(Check1, &QCheckBox::pressed, this, [this] { Check1->setChecked(true); });
+    connect(Check1, &QCheckBox::released, this, [this] { Check1->setChecked(false); });
+    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
     cmdClose = look::MakeButton(this, "cmdClose", text::ButtonClose, TwRect(6000, 2760, 1245, 375));
     // In the window's own font, unlike the other windows' buttons.
@@ -278,15 +281,8 @@ void frmNagScreen2::cmdClose_Click()
     Q_EMIT exitClicked();
 }
 
-void frmNagScreen2::Check1_Click(bool checked)
+void frmNagScreen2::Check1_Click()
 {
-    // The tick never stays: a click that ticks the box only opens the forum.
-    if (!checked)
-        return;
-    // Qt would report the tick only once it is cleared again, and a screen reader would say
-    // nothing; held for it, the tick is heard as "checked", then "not checked".
-    CheckBoxAccessible::HoldTick(Check1);
-    Check1->setChecked(false);
     modHelp::OpenHomePage();
 }
 

@@ -46,7 +46,7 @@ private:
     void buildReferFrame();
     void buildDownloadFrame();
     void cmdClose_Click();
-    void Check1_Click(bool checked);
+    void Check1_Click();
     void lblGoToHome_Click();
     void cmdSubmit_Click();
     ReferralBox *boxFor(QObject *widget);

@@ -223,35 +223,52 @@ private Q_SLOTS:
         QCOMPARE(f.program->referral().FriendName, QString("a=b"));
     }
 
-    void checkBoxNeverStaysTicked_data()
+    void checkBoxIsTickedOnlyWhileHeld_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("click on the tick") << "tick";
-        QTest::newRow("click in the far corner") << "corner";
-        QTest::newRow("space key") << "space";
-        QTest::newRow("screen reader's toggle") << "toggle";
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("click on the tick") << "tick" << true;
+        QTest::newRow("click in the far corner") << "corner" << true;
+        QTest::newRow("space key") << "space" << true;
+        QTest::newRow("pressed, then slid off") << "slide" << false;
+        QTest::newRow("screen reader's toggle") << "toggle" << true;
     }
-    void checkBoxNeverStaysTicked()
+    void checkBoxIsTickedOnlyWhileHeld()
     {
         QFETCH(QString, how);
+        QFETCH(bool, opens);
         auto *check = f.child<QCheckBox>(f.nag(), "Check1");
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(check);
+        // The hand pointer shows over the whole box, so all of it takes the click.
+        const QPoint at =
+            how == "corner" ? QPoint(check->width() - 2, 2) : QPoint(10, check->height() / 2);
         for (int round = 1; round <= 2; ++round) {
-            if (how == "tick") {
-                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, check->height() / 2));
-            } else if (how == "corner") {
-                // The hand pointer shows over the whole box, so all of it takes the click.
-                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(check->width() - 2, 2));
-            } else if (how == "space") {
+            if (how == "space") {
                 check->setFocus(Qt::TabFocusReason);
-                QTest::keyClick(check, Qt::Key_Space);
-            } else {
-                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(check);
+                QTest::keyPress(check, Qt::Key_Space);
+            } else if (how != "toggle") {
+                QTest::mousePress(check, Qt::LeftButton, {}, at);
+            }
+            if (how != "toggle") {
+                // Held down, the box shows its tick and a screen reader is told so.
+                QVERIFY(check->isChecked());
+                QVERIFY(iface->state().checked);
+            }
+            if (how == "space") {
+                QTest::keyRelease(check, Qt::Key_Space);
+            } else if (how == "slide") {
+                QTest::mouseMove(check, QPoint(-20, -20));
+                QTest::mouseRelease(check, Qt::LeftButton, {}, QPoint(-20, -20));
+            } else if (how == "toggle") {
                 QVERIFY(iface->actionInterface()->actionNames().contains(
                     QAccessibleActionInterface::toggleAction()));
                 iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            } else {
+                QTest::mouseRelease(check, Qt::LeftButton, {}, at);
             }
             QVERIFY(!check->isChecked());
-            QCOMPARE(f.urls->opened, QStringList(round, SitePage + "home-page"));
+            QVERIFY(!iface->state().checked);
+            QCOMPARE(f.urls->opened, QStringList(opens ? round : 0, SitePage + "home-page"));
         }
     }
 
