@@ -152,13 +152,15 @@ void Program::exitFlow()
 
 void Program::back()
 {
+    // Back is no way out: the result window goes without the exit flow, and the birth-details
+    // window takes its place; the exit window, loaded by the reading, stays hidden.
+    Try([this] {
+        disconnect(m_display, &frmDisplay::unloaded, this, &Program::exitFlow);
+        m_display->close();
+    });
     Try([this] {
         mainWindow()->show();
         mainWindow()->activateWindow();
-    });
-    Try([this] {
-        if (m_nag)
-            m_nag->hide();
     });
 }
 

@@ -264,16 +264,8 @@ void frmNagScreen2::showInFront()
 {
     show();
     raise();
+    activateWindow();
     cmdClose->setFocus();
-    // Taken to the front once the caller is done: Back hides the window again at once, and
-    // activated in between it would pass the keyboard, and a screen reader, back and forth.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (isVisible())
-                activateWindow();
-        },
-        Qt::QueuedConnection);
 }
 
 void frmNagScreen2::cmdClose_Click()

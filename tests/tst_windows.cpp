@@ -188,11 +188,24 @@ private Q_SLOTS:
         checkResult("Cancer");
         const int drawn = f.nag()->supportTextIndex();
 
+        // Back never brings the exit window up, not even for a moment.
+        struct : QObject
+        {
+            int shown = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                shown += event->type() == QEvent::Show;
+                return false;
+            }
+        } exitWindowShows;
+        f.nag()->installEventFilter(&exitWindowShows);
         auto *back = f.child<QPushButton>(f.display(), "cmdBack");
         QTest::mouseClick(back, Qt::LeftButton);
         QTRY_VERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
         QVERIFY(f.program->loadedNag());
+        QCOMPARE(exitWindowShows.shown, 0);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f.main()));
         QCOMPARE(txtName()->text(), QString("ANN"));
         QCOMPARE(list("cmbDate")->currentText(), QString("1"));
         QCOMPARE(list("cmbYear")->currentText(), QString("1985"));

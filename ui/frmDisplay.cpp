@@ -121,7 +121,6 @@ void frmDisplay::setResult(const ShownReading &reading)
 
 void frmDisplay::cmdBack_Click()
 {
-    close();
     Q_EMIT backClicked();
 }
 
