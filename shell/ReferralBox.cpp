@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QTextDocument>
 
 namespace kelt {
@@ -23,15 +22,13 @@ QWidget *ReferralBox::widget() const
     return m_line ? static_cast<QWidget *>(m_line) : m_message;
 }
 
-QString ReferralBox::raw() const
+QString ReferralBox::sent() const
 {
+    if (m_line)
+        return m_line->text();
     // The message's own characters, no-break spaces and line separators included.
-    return m_line ? m_line->text() : m_message->document()->toRawText();
-}
-
-QString ReferralBox::sent(const QString &raw) const
-{
-    return m_line ? raw : QString(raw).replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return m_message->document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                      QStringLiteral("\r\n"));
 }
 
 void ReferralBox::setText(const QString &text)
@@ -40,23 +37,6 @@ void ReferralBox::setText(const QString &text)
         m_line->setText(text);
     else
         m_message->setPlainText(text);
-}
-
-qsizetype ReferralBox::cursorPosition() const
-{
-    return m_line ? m_line->cursorPosition() : m_message->textCursor().position();
-}
-
-void ReferralBox::setCursorPosition(qsizetype position)
-{
-    const int at = static_cast<int>(position);
-    if (m_line) {
-        m_line->setCursorPosition(at);
-        return;
-    }
-    QTextCursor cursor = m_message->textCursor();
-    cursor.setPosition(at);
-    m_message->setTextCursor(cursor);
 }
 
 } // namespace kelt

@@ -22,18 +22,9 @@ public:
     QString placeholder() const { return QLatin1String(m_placeholder); }
     QString ReferralValues::*value() const { return m_value; }
 
-    // The box's own characters; only the message's paragraph breaks stand as U+2029.
-    QString raw() const;
-    // What raw text goes out as: a line break typed in the message as CR LF.
-    QString sent(const QString &raw) const;
-    QString sent() const { return sent(raw()); }
+    // The text as it goes out: a line break typed in the message as CR LF.
+    QString sent() const;
     void setText(const QString &text);
-
-    qsizetype cursorPosition() const;
-    void setCursorPosition(qsizetype position);
-
-    // The text as last let through; an edit beyond the address's limit is cut back to it.
-    QString accepted;
 
 private:
     QLineEdit *m_line = nullptr;

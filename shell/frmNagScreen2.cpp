@@ -164,18 +164,12 @@ void frmNagScreen2::buildReferFrame()
         {txtFriendEmail, text::PlaceholderFriendEmail, &ReferralValues::FriendEmail},
     };
     boxFor(txtMessage)->setText(QLatin1String(text::PlaceholderMessage) + QStringLiteral("\r\n"));
-    for (ReferralBox &box : m_boxes) {
+    for (ReferralBox &box : m_boxes)
         box.widget()->installEventFilter(this);
-        box.accepted = box.raw();
-    }
-    // The boxes take as much as an address can carry, and stop there.
-    for (QLineEdit *line : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
-        line->setMaxLength(static_cast<int>(MaxAddressLength));
-        connect(line, &QLineEdit::textChanged, this,
-                [this, line] { keepAddressInBounds(*boxFor(line)); });
-    }
-    connect(txtMessage, &QPlainTextEdit::textChanged, this,
-            [this] { keepAddressInBounds(*boxFor(txtMessage)); });
+    // A line takes no more than an address can carry, and what it cannot take is no loss:
+    // the address would be refused anyway.
+    for (QLineEdit *line : {txtName, txtEmail, txtFriendName, txtFriendEmail})
+        line->setMaxLength(static_cast<int>(modHelp::MaxAddressLength));
 }
 
 ReferralBox *frmNagScreen2::boxFor(QObject *widget)
@@ -185,32 +179,12 @@ ReferralBox *frmNagScreen2::boxFor(QObject *widget)
     return found == m_boxes.end() ? nullptr : &*found;
 }
 
-ReferralValues frmNagScreen2::typed(const ReferralBox *edited, const QString &raw) const
+ReferralValues frmNagScreen2::typed() const
 {
     ReferralValues values;
     for (const ReferralBox &box : m_boxes)
-        values.*box.value() = &box == edited ? box.sent(raw) : box.sent();
+        values.*box.value() = box.sent();
     return values;
-}
-
-void frmNagScreen2::keepAddressInBounds(ReferralBox &box)
-{
-    if (m_fitting)
-        return;
-    const QString after = box.raw();
-    const auto addressWith = [this, &box](const QString &text) {
-        return modTellAFriend::AddressLength(typed(&box, text));
-    };
-    const QString kept = modTellAFriend::FitEdit(box.accepted, after, addressWith);
-    if (kept != after) {
-        const qsizetype fromEnd = after.size() - box.cursorPosition();
-        m_fitting = true;
-        box.setText(kept);
-        box.setCursorPosition(std::max<qsizetype>(0, kept.size() - fromEnd));
-        m_fitting = false;
-        QApplication::beep();
-    }
-    box.accepted = kept;
 }
 
 void frmNagScreen2::buildDownloadFrame()

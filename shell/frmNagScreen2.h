@@ -50,9 +50,8 @@ private:
     void lblGoToHome_Click();
     void cmdSubmit_Click();
     ReferralBox *boxFor(QObject *widget);
-    // The five values as the boxes hold them, with raw text in place of the edited box's.
-    ReferralValues typed(const ReferralBox *edited = nullptr, const QString &raw = {}) const;
-    void keepAddressInBounds(ReferralBox &box);
+    // The five values as the boxes hold them.
+    ReferralValues typed() const;
     void clearPlaceholder(ReferralBox &box);
     void restorePlaceholder(ReferralBox &box);
     bool refuseSpace(QWidget *box, QKeyEvent *event);
@@ -60,7 +59,6 @@ private:
     modTellAFriend &m_referral;
     int m_supportText = -1;
     std::vector<ReferralBox> m_boxes;
-    bool m_fitting = false;
 
     QLabel *picNagscreen2Icon = nullptr;
     QLabel *lblNagScreen2Caption = nullptr;

@@ -139,7 +139,7 @@ class ExitTest(ProgramTest):
                         parts.query)
 
 
-    def test_a_huge_message_stops_at_the_limit_and_no_address_is_logged(self):
+    def test_a_referral_too_long_is_refused_whole_and_no_address_is_logged(self):
         run = self.start()
         self.x.key("alt+e")
         nag = self.exit_window(run)
@@ -155,16 +155,24 @@ class ExitTest(ProgramTest):
         # More than an address can carry once encoded: 40,000 spaces take 120,000 alone.
         message = a11y.find(nag, "text", "Your message", only_showing=False)
         message.queryEditableText().setTextContents("a " * 40000 + "end")
-        kept = a11y.wait_for(lambda: a11y.text(message).startswith("a a "), 10, "the message")
+        a11y.wait_for(lambda: a11y.text(message).endswith(" end"), 10, "the message")
+        self.x.key("alt+n")
+        _, texts = run.message()
+        self.assertIn("The Referral Is Too Long To Send. Please Shorten What You Typed.", texts)
+        self.x.key("Return")
+        a11y.wait_for(lambda: not run.windows("Kelt Descendant Astrology"), 10, "the box to go")
+        self.assertEqual(self.folders.opened(), [])
+
+        # Shortened, it goes out whole.
+        message.queryEditableText().setTextContents("a " * 20000 + "end")
+        a11y.wait_for(lambda: len(a11y.text(message)) == 40003, 10, "the shorter message")
         self.x.key("alt+n")
         address = a11y.wait_for(self.folders.opened, 10, "the referral to be opened")
         self.assertEqual(len(address), 1)
         self.assertLessEqual(len(address[0]), 100000)
         fields = dict(urllib.parse.parse_qsl(urllib.parse.urlsplit(address[0]).query,
                                              keep_blank_values=True, strict_parsing=True))
-        self.assertEqual(fields["taf3"], a11y.text(message).strip(" "))
-        self.assertGreater(len(fields["taf3"]), 30000)
-        self.assertTrue(kept)
+        self.assertEqual(fields["taf3"], "a " * 20000 + "end")
         self.assertNotIn("example.com", run.output())
         self.assertNotIn("taf", run.output())
 
