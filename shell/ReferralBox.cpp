@@ -6,20 +6,30 @@
 
 namespace kelt {
 
-ReferralBox::ReferralBox(QLineEdit *line, const char *placeholder, QString ReferralValues::*value)
-    : m_line(line), m_placeholder(placeholder), m_value(value)
+namespace {
+
+// A move between the window's own controls, not the window's coming or going.
+bool WithinWindow(Qt::FocusReason reason)
 {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-ReferralBox::ReferralBox(QPlainTextEdit *message, const char *placeholder,
-                         QString ReferralValues::*value)
-    : m_message(message), m_placeholder(placeholder), m_value(value)
+} // namespace
+
+ReferralBox::ReferralBox(FocusBox<QLineEdit> *line, const ReferralField &field)
+    : m_line(line), m_field(&field)
 {
+    setText(QLatin1String(field.placeholder));
+    line->arrived = [box = *this](Qt::FocusReason reason) { box.focusArrived(reason); };
+    line->left = [box = *this](Qt::FocusReason reason) { box.focusLeft(reason); };
 }
 
-QWidget *ReferralBox::widget() const
+ReferralBox::ReferralBox(FocusBox<QPlainTextEdit> *message, const ReferralField &field)
+    : m_message(message), m_field(&field)
 {
-    return m_line ? static_cast<QWidget *>(m_line) : m_message;
+    setText(QLatin1String(field.placeholder) + QStringLiteral("\r\n"));
+    message->arrived = [box = *this](Qt::FocusReason reason) { box.focusArrived(reason); };
+    message->left = [box = *this](Qt::FocusReason reason) { box.focusLeft(reason); };
 }
 
 QString ReferralBox::sent() const
@@ -31,7 +41,19 @@ QString ReferralBox::sent() const
                                                       QStringLiteral("\r\n"));
 }
 
-void ReferralBox::setText(const QString &text)
+void ReferralBox::focusArrived(Qt::FocusReason reason) const
+{
+    if (WithinWindow(reason) && TrimSpaces(sent()) == QLatin1String(m_field->placeholder))
+        setText(QString());
+}
+
+void ReferralBox::focusLeft(Qt::FocusReason reason) const
+{
+    if (WithinWindow(reason) && TrimSpaces(sent()).isEmpty())
+        setText(QLatin1String(m_field->placeholder));
+}
+
+void ReferralBox::setText(const QString &text) const
 {
     if (m_line)
         m_line->setText(text);

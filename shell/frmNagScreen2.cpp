@@ -1,7 +1,6 @@
 #include "frmNagScreen2.h"
 
 #include "AccessKeys.h"
-#include "AccessibleControls.h"
 #include "Content.h"
 #include "DefaultKeys.h"
 #include "LinkLabel.h"
@@ -22,8 +21,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace kelt {
 
@@ -47,13 +44,15 @@ QGroupBox *MakeNavyFrame(QWidget *parent, const char *name, const char *caption,
     return frame;
 }
 
-QLineEdit *MakeBox(QWidget *parent, const char *name, const char *placeholder,
-                   const QRect &geometry)
+// A line takes no more than an address can carry, and what it cannot take is no loss: the
+// address would be refused anyway.
+FocusBox<QLineEdit> *MakeBox(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *box = new QLineEdit(QLatin1String(placeholder), parent);
+    auto *box = new FocusBox<QLineEdit>(parent);
     box->setObjectName(QLatin1String(name));
     box->setFont(look::SansSerif(8.25));
     box->setGeometry(geometry);
+    box->setMaxLength(static_cast<int>(modHelp::MaxAddressLength));
     return box;
 }
 
@@ -131,18 +130,19 @@ void frmNagScreen2::buildReferFrame()
 {
     Frame2 = MakeNavyFrame(this, "Frame2", text::ReferFrame, TwRect(120, 3240, 7065, 1455));
 
-    txtName = MakeBox(Frame2, "txtName", text::PlaceholderName, TwRect(85, 360, 3375, 285));
+    txtName = MakeBox(Frame2, "txtName", TwRect(85, 360, 3375, 285));
     cmdSubmit =
         look::MakeButton(Frame2, "cmdSubmit", text::ButtonRefer, TwRect(1920, 1080, 3375, 285));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    txtEmail = MakeBox(Frame2, "txtEmail", text::PlaceholderEmail, TwRect(3600, 360, 3375, 285));
-    txtFriendEmail = MakeBox(Frame2, "txtFriendEmail", text::PlaceholderFriendEmail,
-                             TwRect(3600, 720, 3375, 285));
-    txtFriendName =
-        MakeBox(Frame2, "txtFriendName", text::PlaceholderFriendName, TwRect(85, 720, 3375, 285));
+    txtEmail = MakeBox(Frame2, "txtEmail", TwRect(3600, 360, 3375, 285));
+    txtFriendEmail = MakeBox(Frame2, "txtFriendEmail", TwRect(3600, 720, 3375, 285));
+    txtFriendName = MakeBox(Frame2, "txtFriendName", TwRect(85, 720, 3375, 285));
+    // A space typed into an address is refused.
+    txtEmail->installEventFilter(this);
+    txtFriendEmail->installEventFilter(this);
 
     // Lies below the frame's edge, out of sight, yet it is tabbed to and submitted.
-    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage = new FocusBox<QPlainTextEdit>(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFont(look::SansSerif(8.25));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -156,34 +156,19 @@ void frmNagScreen2::buildReferFrame()
     txtFriendEmail->setAccessibleName(QLatin1String(text::FriendEmailBox));
     txtMessage->setAccessibleName(QLatin1String(text::ReferralMessageBox));
 
-    m_boxes = {
-        {txtName, text::PlaceholderName, &ReferralValues::ReferrerName},
-        {txtEmail, text::PlaceholderEmail, &ReferralValues::ReferrerEmail},
-        {txtMessage, text::PlaceholderMessage, &ReferralValues::ReferralMessage},
-        {txtFriendName, text::PlaceholderFriendName, &ReferralValues::FriendName},
-        {txtFriendEmail, text::PlaceholderFriendEmail, &ReferralValues::FriendEmail},
-    };
-    boxFor(txtMessage)->setText(QLatin1String(text::PlaceholderMessage) + QStringLiteral("\r\n"));
-    for (ReferralBox &box : m_boxes)
-        box.widget()->installEventFilter(this);
-    // A line takes no more than an address can carry, and what it cannot take is no loss:
-    // the address would be refused anyway.
-    for (QLineEdit *line : {txtName, txtEmail, txtFriendName, txtFriendEmail})
-        line->setMaxLength(static_cast<int>(modHelp::MaxAddressLength));
-}
-
-ReferralBox *frmNagScreen2::boxFor(QObject *widget)
-{
-    const auto found = std::find_if(m_boxes.begin(), m_boxes.end(),
-                                    [widget](const auto &box) { return box.widget() == widget; });
-    return found == m_boxes.end() ? nullptr : &*found;
+    // In the order of the fields.
+    m_boxes = {{txtName, ReferralFields[0]},
+               {txtEmail, ReferralFields[1]},
+               {txtMessage, ReferralFields[2]},
+               {txtFriendName, ReferralFields[3]},
+               {txtFriendEmail, ReferralFields[4]}};
 }
 
 ReferralValues frmNagScreen2::typed() const
 {
     ReferralValues values;
     for (const ReferralBox &box : m_boxes)
-        values.*box.value() = box.sent();
+        values.*box.field().value = box.sent();
     return values;
 }
 
@@ -263,59 +248,13 @@ void frmNagScreen2::cmdSubmit_Click()
         MessageBox::inform(this, *message, QMessageBox::Critical);
 }
 
-void frmNagScreen2::clearPlaceholder(ReferralBox &box)
-{
-    if (TrimSpaces(box.sent()) == box.placeholder())
-        box.setText(QString());
-}
-
-void frmNagScreen2::restorePlaceholder(ReferralBox &box)
-{
-    if (TrimSpaces(box.sent()).isEmpty())
-        box.setText(box.placeholder());
-}
-
-bool frmNagScreen2::refuseSpace(QWidget *box, QKeyEvent *event)
-{
-    if (event->text() != QLatin1String(" "))
-        return false;
-    MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), QMessageBox::Critical);
-    box->setFocus();
-    return true;
-}
-
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
-    ReferralBox *box = boxFor(watched);
-    if (!box)
-        return QWidget::eventFilter(watched, event);
-
-    switch (event->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-        // Only a move between the window's own controls counts; a message box or another
-        // window taking the focus leaves the text alone.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        if (event->type() == QEvent::FocusOut) {
-            restorePlaceholder(*box);
-            break;
-        }
-        // Cleared once the box is announced: cleared before, it would be heard as an edit.
-        return ChangeAfterFocus(box->widget(), event, [this, box](bool tabbed) {
-            clearPlaceholder(*box);
-            if (auto *line = qobject_cast<QLineEdit *>(box->widget()); line && tabbed)
-                line->selectAll();
-        });
-    }
-    case QEvent::KeyPress:
-        if (box->value() == &ReferralValues::ReferrerEmail ||
-            box->value() == &ReferralValues::FriendEmail)
-            return refuseSpace(box->widget(), static_cast<QKeyEvent *>(event));
-        break;
-    default:
-        break;
+    if ((watched == txtEmail || watched == txtFriendEmail) && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
+        MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), QMessageBox::Critical);
+        static_cast<QWidget *>(watched)->setFocus();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -49,12 +49,8 @@ private:
     void Check1_Click();
     void lblGoToHome_Click();
     void cmdSubmit_Click();
-    ReferralBox *boxFor(QObject *widget);
     // The five values as the boxes hold them.
     ReferralValues typed() const;
-    void clearPlaceholder(ReferralBox &box);
-    void restorePlaceholder(ReferralBox &box);
-    bool refuseSpace(QWidget *box, QKeyEvent *event);
 
     modTellAFriend &m_referral;
     int m_supportText = -1;
@@ -66,12 +62,12 @@ private:
     QCheckBox *Check1 = nullptr;
     QPushButton *cmdClose = nullptr;
     QGroupBox *Frame2 = nullptr;
-    QLineEdit *txtName = nullptr;
+    FocusBox<QLineEdit> *txtName = nullptr;
     QPushButton *cmdSubmit = nullptr;
-    QLineEdit *txtEmail = nullptr;
-    QLineEdit *txtFriendEmail = nullptr;
-    QLineEdit *txtFriendName = nullptr;
-    QPlainTextEdit *txtMessage = nullptr;
+    FocusBox<QLineEdit> *txtEmail = nullptr;
+    FocusBox<QLineEdit> *txtFriendEmail = nullptr;
+    FocusBox<QLineEdit> *txtFriendName = nullptr;
+    FocusBox<QPlainTextEdit> *txtMessage = nullptr;
     QGroupBox *Frame6 = nullptr;
     QLabel *Label3 = nullptr;
     LinkLabel *lblGoToHome = nullptr;

@@ -34,21 +34,10 @@ std::optional<QString> modTellAFriend::CheckEmailAddresses(const QString &email,
 
 std::optional<QString> modTellAFriend::MissingValueMessage() const
 {
-    const struct
-    {
-        const QString &value;
-        const char *placeholder;
-        const char *message;
-    } checks[] = {
-        {ReferrerName, text::PlaceholderName, text::MissingName},
-        {ReferrerEmail, text::PlaceholderEmail, text::MissingEmail},
-        {ReferralMessage, text::PlaceholderMessage, text::MissingMessage},
-        {FriendName, text::PlaceholderFriendName, text::MissingFriendName},
-        {FriendEmail, text::PlaceholderFriendEmail, text::MissingFriendEmail},
-    };
-    for (const auto &check : checks) {
-        if (check.value.isEmpty() || check.value == QLatin1String(check.placeholder))
-            return QLatin1String(check.message);
+    for (const ReferralField &field : ReferralFields) {
+        const QString &value = this->*field.value;
+        if (value.isEmpty() || value == QLatin1String(field.placeholder))
+            return QLatin1String(field.missing);
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Texts.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,6 +19,24 @@ struct ReferralValues
     QString ReferralMessage;
     QString FriendName;
     QString FriendEmail;
+};
+
+// A value of the form, with the placeholder its box starts at and the message that asks for
+// it while it is empty or still at the placeholder.
+struct ReferralField
+{
+    QString ReferralValues::*value;
+    const char *placeholder;
+    const char *missing;
+};
+
+// In the order they are checked.
+inline constexpr ReferralField ReferralFields[] = {
+    {&ReferralValues::ReferrerName, text::PlaceholderName, text::MissingName},
+    {&ReferralValues::ReferrerEmail, text::PlaceholderEmail, text::MissingEmail},
+    {&ReferralValues::ReferralMessage, text::PlaceholderMessage, text::MissingMessage},
+    {&ReferralValues::FriendName, text::PlaceholderFriendName, text::MissingFriendName},
+    {&ReferralValues::FriendEmail, text::PlaceholderFriendEmail, text::MissingFriendEmail},
 };
 
 // The refer-a-friend values, kept for the life of the program and overwritten at every

@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
-#include "AccessibleControls.h"
 #include "Content.h"
+#include "FocusBox.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "MessageBox.h"
@@ -118,7 +118,8 @@ void frmMain::buildBody()
         MakeAutoLabel(Frame3, "Label6", text::YearHeading, heading, colour::Brown, 5400, 1320);
     MakeAutoLabel(Frame3, "Label3", text::BirthDateCaption, caption, colour::Brown, 960, 1680);
 
-    txtName = new QLineEdit(Frame3);
+    // Tabbed to, it selects the name once the focus has been reported.
+    txtName = new FocusBox<QLineEdit>(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(look::Verdana(9, true));
     look::SetFace(txtName, colour::LightGreen, colour::Brown);
@@ -187,12 +188,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<QKeyEvent *>(event));
-    // Tabbing in selects the whole name, once the box is announced.
-    if (watched == txtName && event->type() == QEvent::FocusIn)
-        return ChangeAfterFocus(txtName, event, [this](bool tabbed) {
-            if (tabbed)
-                txtName->selectAll();
-        });
     return QWidget::eventFilter(watched, event);
 }
 
