@@ -49,7 +49,7 @@ Program::~Program()
 bool Program::StartProgram()
 {
     if (!m_instance.tryAcquire()) {
-        MessageBox::inform(nullptr, QLatin1String(text::AlreadyRunning), QMessageBox::Information);
+        MessageBox::inform(nullptr, QLatin1String(text::AlreadyRunning), MessageIcon::Information);
         EndProgram();
         return false;
     }

@@ -245,14 +245,14 @@ void frmNagScreen2::lblGoToHome_Click()
 void frmNagScreen2::cmdSubmit_Click()
 {
     if (const auto message = m_referral.Refer(typed()))
-        MessageBox::inform(this, *message, QMessageBox::Critical);
+        MessageBox::inform(this, *message, MessageIcon::Error);
 }
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == txtEmail || watched == txtFriendEmail) && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
-        MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), QMessageBox::Critical);
+        MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), MessageIcon::Error);
         static_cast<QWidget *>(watched)->setFocus();
         return true;
     }

@@ -82,7 +82,7 @@ class LooksTest : public QObject
             }
         });
         poll.start(10);
-        MessageBox::inform(nullptr, text, QMessageBox::Information);
+        MessageBox::inform(nullptr, text, MessageIcon::Information);
     }
 
 private Q_SLOTS:

@@ -181,6 +181,25 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget() == txtName(), details[0].isEmpty());
     }
 
+    // Each kind of message shows with its own icon, the error icon too, which no refused
+    // reading asks for.
+    void messageIcons_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("none") << int(MessageIcon::None) << int(QMessageBox::NoIcon);
+        QTest::newRow("information")
+            << int(MessageIcon::Information) << int(QMessageBox::Information);
+        QTest::newRow("error") << int(MessageIcon::Error) << int(QMessageBox::Critical);
+    }
+    void messageIcons()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, shown);
+        MessageBox::inform(f.main(), "A message", MessageIcon(asked));
+        QCOMPARE(int(f.messages->shown.back().icon), shown);
+    }
+
     void backKeepsEntriesAndAllowsAnotherReading()
     {
         f.enterDetails("ann", "1", "January", "1985", "4am-6am");

@@ -214,7 +214,7 @@ bool frmMain::txtName_KeyPress(QKeyEvent *event)
     if ((k >= u'A' && k <= u'Z') || k == 8 || k == 13 || k == 32)
         return false;
 
-    MessageBox::inform(this, QLatin1String(text::OnlyAlphabet), QMessageBox::Information);
+    MessageBox::inform(this, QLatin1String(text::OnlyAlphabet), MessageIcon::Information);
     return true;
 }
 
@@ -234,12 +234,10 @@ bool frmMain::ValidateBirthDetails()
     const auto message = kelt::ValidateBirthDetails(enteredDetails());
     if (!message)
         return true;
-    const auto icon =
-        message->icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Information;
     MessageBox::inform(
         this,
         QString::fromLatin1(message->text.data(), static_cast<qsizetype>(message->text.size())),
-        icon);
+        message->icon);
     if (message->problem == DetailsProblem::NoName)
         txtName->setFocus();
     return false;
