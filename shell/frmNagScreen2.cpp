@@ -1,14 +1,12 @@
 #include "frmNagScreen2.h"
 
-#include "AccessKeys.h"
 #include "Content.h"
-#include "DefaultKeys.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "MessageBox.h"
 #include "ProgramRandom.h"
-#include "ScreenCentring.h"
 #include "Texts.h"
+#include "WindowSetUp.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
@@ -61,12 +59,8 @@ FocusBox<QLineEdit> *MakeBox(QWidget *parent, const char *name, const QRect &geo
 frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     : QWidget(parent), m_referral(referral)
 {
-    setObjectName(QStringLiteral("frmNagScreen2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(look::SansSerif(8.25));
-    look::SetBackground(this, colour::White);
+    SetUpWindow(this, "frmNagScreen2", look::SansSerif(8.25), colour::White);
     setFixedSize(Tw(11115), Tw(4725));
-    look::MakeFixedWindow(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     picNagscreen2Icon = new QLabel(this);
@@ -108,14 +102,9 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     buildReferFrame();
     buildDownloadFrame();
 
-    auto *keys = new AccessKeys(this);
-    keys->add(cmdClose);
-    keys->add(cmdSubmit);
     // No default or cancel button: Enter presses whichever button has the focus.
-    new DefaultKeys(this, nullptr, nullptr);
+    FinishWindow(this, {cmdClose, cmdSubmit}, nullptr, nullptr);
 
-    for (QLabel *label : findChildren<QLabel *>())
-        label->setFocusPolicy(Qt::NoFocus);
     setTabOrder(cmdClose, Check1);
     setTabOrder(Check1, txtName);
     setTabOrder(txtName, cmdSubmit);
@@ -202,11 +191,9 @@ int frmNagScreen2::SupportTextIndex(double r)
 
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(QLatin1String(text::WindowCaption));
     lblNagScreen2Caption->setText(QLatin1String(text::WindowCaption));
     lblNagScreen2Caption->adjustSize();
 
-    setWindowIcon(content::ProgramIcon());
     picNagscreen2Icon->setPixmap(content::ProgramIcon().pixmap(32, 32));
 
     ProgramRandom::seedFromClock();
@@ -215,8 +202,6 @@ void frmNagScreen2::Form_Load()
     look::FitWrapped(Label2);
     // Read after the title when the window opens, so that a screen reader says why it shows.
     setAccessibleDescription(Label2->text());
-
-    ScreenCentring::Centre(this);
 }
 
 void frmNagScreen2::showInFront()

@@ -25,7 +25,8 @@ class frmNagScreen2 : public QWidget
 public:
     explicit frmNagScreen2(modTellAFriend &referral, QWidget *parent = nullptr);
 
-    // Captions, icon and the random support text; the window is then ready to show on top.
+    // The caption and icon in the window, and the random support text; the window is then
+    // ready to show on top.
     void Form_Load();
     // Shown by the exit flow: on top and active, with the focus on Exit.
     void showInFront();

@@ -146,10 +146,6 @@ void frmMain::buildBody()
     cmbYear->setAccessibleName(QLatin1String(text::YearListName));
     cmbTime->setAccessibleName(QLatin1String(text::TimeListName));
 
-    const auto labels = Frame1->findChildren<QLabel *>();
-    for (QLabel *label : labels)
-        label->setFocusPolicy(Qt::NoFocus);
-
     cmdProceed = MakeButton(client(), "cmdProceed", text::FindSign, TwRect(0, 4160, 7860, 585));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 }
