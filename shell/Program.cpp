@@ -41,7 +41,7 @@ Program::Program(QObject *parent)
 Program::~Program()
 {
     m_ending = true;
-    delete m_nag;
+    delete m_exitWindow;
     delete m_display;
     delete m_main;
 }
@@ -93,9 +93,9 @@ frmDisplay *Program::loadedDisplay() const
     return m_display;
 }
 
-frmNagScreen2 *Program::loadedNag() const
+frmNagScreen2 *Program::loadedExitWindow() const
 {
-    return m_nag;
+    return m_exitWindow;
 }
 
 frmMain *Program::mainWindow()
@@ -120,15 +120,15 @@ frmDisplay *Program::displayWindow()
     return m_display;
 }
 
-frmNagScreen2 *Program::nagWindow()
+frmNagScreen2 *Program::exitWindow()
 {
-    if (!m_nag) {
-        m_nag = new frmNagScreen2(m_referral);
-        connect(m_nag, &frmNagScreen2::exitClicked, this, &Program::EndProgram);
-        connect(m_nag, &frmNagScreen2::unloaded, this, &Program::EndProgram);
-        m_nag->Form_Load();
+    if (!m_exitWindow) {
+        m_exitWindow = new frmNagScreen2(m_referral);
+        connect(m_exitWindow, &frmNagScreen2::exitClicked, this, &Program::EndProgram);
+        connect(m_exitWindow, &frmNagScreen2::unloaded, this, &Program::EndProgram);
+        m_exitWindow->Form_Load();
     }
-    return m_nag;
+    return m_exitWindow;
 }
 
 void Program::showReading(const std::optional<ShownReading> &reading)
@@ -136,7 +136,7 @@ void Program::showReading(const std::optional<ShownReading> &reading)
     if (reading)
         displayWindow()->setResult(*reading);
     mainWindow()->hide();
-    nagWindow()->hide();
+    exitWindow()->hide();
     displayWindow()->show();
     displayWindow()->activateWindow();
 }
@@ -147,7 +147,7 @@ void Program::exitFlow()
     // exit window back.
     if (m_ending)
         return;
-    Try([this] { nagWindow()->showInFront(); });
+    Try([this] { exitWindow()->showInFront(); });
 }
 
 void Program::back()
@@ -176,7 +176,7 @@ void Program::EndProgram()
         return;
     m_ending = true;
     for (QWidget *window :
-         {static_cast<QWidget *>(m_nag.data()), static_cast<QWidget *>(m_display.data()),
+         {static_cast<QWidget *>(m_exitWindow.data()), static_cast<QWidget *>(m_display.data()),
           static_cast<QWidget *>(m_main.data())}) {
         if (window)
             Try([window] { window->close(); });

@@ -17,8 +17,8 @@ class ExitWindowTest : public QObject
 
     ProgramFixture f;
 
-    QLineEdit *box(const char *name) { return f.child<QLineEdit>(f.nag(), name); }
-    QPlainTextEdit *messageBox() { return f.child<QPlainTextEdit>(f.nag(), "txtMessage"); }
+    QLineEdit *box(const char *name) { return f.child<QLineEdit>(f.exitWindow(), name); }
+    QPlainTextEdit *messageBox() { return f.child<QPlainTextEdit>(f.exitWindow(), "txtMessage"); }
 
     // Clicks into a box, types over its text, and leaves it again for the Exit button.
     void typeInto(QWidget *target, const QString &text)
@@ -30,17 +30,20 @@ class ExitWindowTest : public QObject
             qobject_cast<QPlainTextEdit *>(target)->selectAll();
         QTest::keyClick(target, Qt::Key_Delete);
         QTest::keyClicks(target, text);
-        f.child<QPushButton>(f.nag(), "cmdClose")->setFocus(Qt::TabFocusReason);
+        f.child<QPushButton>(f.exitWindow(), "cmdClose")->setFocus(Qt::TabFocusReason);
     }
 
-    void submit() { QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdSubmit"), Qt::LeftButton); }
+    void submit()
+    {
+        QTest::mouseClick(f.child<QPushButton>(f.exitWindow(), "cmdSubmit"), Qt::LeftButton);
+    }
 
 private Q_SLOTS:
     void init()
     {
         f.start();
         f.openExitWindow();
-        QApplication::setActiveWindow(f.nag());
+        QApplication::setActiveWindow(f.exitWindow());
     }
 
     void cleanup()
@@ -51,11 +54,11 @@ private Q_SLOTS:
 
     void startsWithExitFocusedAndPlaceholders()
     {
-        QCOMPARE(f.nag()->windowTitle(), QString("Kelt Descendant Astrology v1.15"));
-        QCOMPARE(f.child<QLabel>(f.nag(), "lblNagScreen2Caption")->text(),
+        QCOMPARE(f.exitWindow()->windowTitle(), QString("Kelt Descendant Astrology v1.15"));
+        QCOMPARE(f.child<QLabel>(f.exitWindow(), "lblNagScreen2Caption")->text(),
                  QString("Kelt Descendant Astrology v1.15"));
-        QVERIFY(f.nag()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(f.nag()->focusWidget(), f.child<QPushButton>(f.nag(), "cmdClose"));
+        QVERIFY(f.exitWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(f.exitWindow()->focusWidget(), f.child<QPushButton>(f.exitWindow(), "cmdClose"));
         QCOMPARE(box("txtName")->text(), QString("Your Name"));
         QCOMPARE(box("txtEmail")->text(), QString("Your Email Address"));
         QCOMPARE(box("txtFriendName")->text(), QString("Friend's Name"));
@@ -173,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(f.messages->shown.front().icon, QMessageBox::Critical);
         QCOMPARE(f.messages->shown.front().title, QString("Kelt Descendant Astrology"));
         QVERIFY(f.urls->opened.isEmpty());
-        QVERIFY(f.nag()->isVisible());
+        QVERIFY(f.exitWindow()->isVisible());
     }
 
     void sameAddressWithOuterSpacesIsNotDistinct()
@@ -216,7 +219,7 @@ private Q_SLOTS:
         const QUrlQuery query(QUrl(f.urls->opened.front()).query(QUrl::FullyEncoded));
         QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QString("Your Message\r\n"));
         // The window stays with its texts, ready for another referral.
-        QVERIFY(f.nag()->isVisible());
+        QVERIFY(f.exitWindow()->isVisible());
         QCOMPARE(box("txtName")->text(), QString("Tom & Jerry"));
         submit();
         QCOMPARE(f.urls->opened.size(), 2);
@@ -237,7 +240,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         QFETCH(bool, opens);
-        auto *check = f.child<QCheckBox>(f.nag(), "Check1");
+        auto *check = f.child<QCheckBox>(f.exitWindow(), "Check1");
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(check);
         // The hand pointer shows over the whole box, so all of it takes the click.
         const QPoint at =
@@ -274,16 +277,16 @@ private Q_SLOTS:
 
     void goToHomeLink()
     {
-        QTest::mouseClick(f.child<QLabel>(f.nag(), "lblGoToHome"), Qt::LeftButton);
+        QTest::mouseClick(f.child<QLabel>(f.exitWindow(), "lblGoToHome"), Qt::LeftButton);
         QCOMPARE(f.urls->opened, QStringList{SitePage + "sarvelsoftwares"});
-        QVERIFY(f.nag()->isVisible());
+        QVERIFY(f.exitWindow()->isVisible());
     }
 
     void exitButtonEnds()
     {
-        QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(f.child<QPushButton>(f.exitWindow(), "cmdClose"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
-        QTRY_VERIFY(!f.program->loadedNag());
+        QTRY_VERIFY(!f.program->loadedExitWindow());
     }
 
     void supportTextsAreDrawnEvenly()

@@ -443,7 +443,9 @@ private Q_SLOTS:
         QFETCH(bool, pasted);
         f.start();
         f.openExitWindow();
-        const auto box = [this](const char *name) { return f.child<QLineEdit>(f.nag(), name); };
+        const auto box = [this](const char *name) {
+            return f.child<QLineEdit>(f.exitWindow(), name);
+        };
         modTellAFriend values;
         box("txtName")->setText(values.ReferrerName = "Ann");
         box("txtEmail")->setText(values.ReferrerEmail = "ann@example.com");
@@ -456,13 +458,13 @@ private Q_SLOTS:
         const qsizetype lines = (room - 1) / 106;
         const QString typed =
             QString(QString(100, 'x') + "\n").repeated(lines) + QString(room - lines * 106, 'x');
-        f.child<QPlainTextEdit>(f.nag(), "txtMessage")->setPlainText(typed);
+        f.child<QPlainTextEdit>(f.exitWindow(), "txtMessage")->setPlainText(typed);
         if (pasted) {
             box("txtFriendName")->selectAll();
             box("txtFriendName")->insert(QString(1000000, 'b'));
         }
 
-        QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdSubmit"), Qt::LeftButton);
+        QTest::mouseClick(f.child<QPushButton>(f.exitWindow(), "cmdSubmit"), Qt::LeftButton);
         if (past <= 0 && !pasted) {
             QVERIFY(f.messages->shown.empty());
             QCOMPARE(f.urls->opened.size(), 1);

@@ -30,8 +30,8 @@ class WindowsTest : public QObject
         QCOMPARE(picture.size(), QSize(200, 200));
         QCOMPARE(picture.toImage(), f.main()->IMGSign().picture(*SignPictureItem(s)).toImage());
         QVERIFY(!f.main()->isVisible());
-        QVERIFY(f.nag());
-        QVERIFY(!f.nag()->isVisible());
+        QVERIFY(f.exitWindow());
+        QVERIFY(!f.exitWindow()->isVisible());
     }
 
 private Q_SLOTS:
@@ -144,7 +144,7 @@ private Q_SLOTS:
     {
         mainButton("cmdExit")->setFocus();
         QTest::keyClick(mainButton("cmdExit"), Qt::Key_Return);
-        QTRY_VERIFY(f.nag() && f.nag()->isVisible());
+        QTRY_VERIFY(f.exitWindow() && f.exitWindow()->isVisible());
         QTRY_VERIFY(!f.program->loadedMain());
         QVERIFY(!f.display());
     }
@@ -205,7 +205,7 @@ private Q_SLOTS:
         f.enterDetails("ann", "1", "January", "1985", "4am-6am");
         QTest::mouseClick(mainButton("cmdProceed"), Qt::LeftButton);
         checkResult("Cancer");
-        const int drawn = f.nag()->supportTextIndex();
+        const int drawn = f.exitWindow()->supportTextIndex();
 
         // Back never brings the exit window up, not even for a moment.
         struct : QObject
@@ -217,12 +217,12 @@ private Q_SLOTS:
                 return false;
             }
         } exitWindowShows;
-        f.nag()->installEventFilter(&exitWindowShows);
+        f.exitWindow()->installEventFilter(&exitWindowShows);
         auto *back = f.child<QPushButton>(f.display(), "cmdBack");
         QTest::mouseClick(back, Qt::LeftButton);
         QTRY_VERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
-        QVERIFY(f.program->loadedNag());
+        QVERIFY(f.program->loadedExitWindow());
         QCOMPARE(exitWindowShows.shown, 0);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f.main()));
         QCOMPARE(txtName()->text(), QString("ANN"));
@@ -238,7 +238,7 @@ private Q_SLOTS:
         f.enterDetails("ann", "21", "March", "1985", "6am-8am");
         QTest::mouseClick(mainButton("cmdProceed"), Qt::LeftButton);
         checkResult("Scorpio");
-        QCOMPARE(f.nag()->supportTextIndex(), drawn);
+        QCOMPARE(f.exitWindow()->supportTextIndex(), drawn);
     }
 
     void enterOnResultPressesBack()

@@ -27,11 +27,11 @@ class ExitTest(ProgramTest):
         self.assertEqual(len(windows), 1, "only the exit window shows")
         return windows[0]
 
-    def assert_in_front(self, run, nag):
+    def assert_in_front(self, run, exit_window):
         """On top, active and with the focus on Exit, so that keys reach it at once."""
-        exit_button = a11y.find(nag, "push button", "Exit")
+        exit_button = a11y.find(exit_window, "push button", "Exit")
         a11y.wait_for(lambda: "focused" in a11y.states(exit_button), 10, "Exit's focus")
-        self.assertIn("active", a11y.states(nag))
+        self.assertIn("active", a11y.states(exit_window))
         window = a11y.wait_for(lambda: self.x.windows(run.process.pid, CAPTION), 10,
                                "the exit window on screen")[0]
         a11y.wait_for(lambda: self.x.focused_window() == window, 10,
@@ -50,8 +50,8 @@ class ExitTest(ProgramTest):
                 if window == "result":
                     self.make_reading(run)
                 self.x.key(*keys)
-                nag = self.exit_window(run)
-                x_window = self.assert_in_front(run, nag)
+                exit_window = self.exit_window(run)
+                x_window = self.assert_in_front(run, exit_window)
                 self.assertIn("_NET_WM_STATE_ABOVE", self.x.state(x_window))
                 self.assertEqual(len(run.windows()), 1, "the exit window is the only one")
                 self.x.key(ending)
@@ -60,9 +60,9 @@ class ExitTest(ProgramTest):
     def test_check_box_never_stays_ticked_and_opens_the_forum_once_each_time(self):
         run = self.start()
         self.x.key("alt+e")
-        nag = self.exit_window(run)
-        self.assert_in_front(run, nag)
-        check = a11y.find(nag, "check box")
+        exit_window = self.exit_window(run)
+        self.assert_in_front(run, exit_window)
+        check = a11y.find(exit_window, "check box")
         home = SCRIPT + "?page=home-page"
         # The box is 479 x 37 pixels at (2, 136) in the window; all of it takes clicks, and
         # a screen reader is told so.
@@ -103,8 +103,8 @@ class ExitTest(ProgramTest):
         }
         run = self.start()
         self.x.key("alt+e")
-        nag = self.exit_window(run)
-        self.assert_in_front(run, nag)
+        exit_window = self.exit_window(run)
+        self.assert_in_front(run, exit_window)
         # Tab order: Exit, the check box, your name, the button, your e-mail, your friend's
         # e-mail, your friend's name, and the message box below the frame's edge.
         self.x.key("Tab", "Tab")
@@ -117,7 +117,7 @@ class ExitTest(ProgramTest):
         self.x.type(values["taf4"])
         self.x.key("Tab", "ctrl+a")
         self.x.type(values["taf3"])
-        message = a11y.find(nag, "text", "Your message", only_showing=False)
+        message = a11y.find(exit_window, "text", "Your message", only_showing=False)
         a11y.wait_for(lambda: a11y.text(message) == values["taf3"], 10, "the typed message")
         self.x.key("alt+n")
         address = a11y.wait_for(self.folders.opened, 10, "the referral to be opened")
@@ -142,8 +142,8 @@ class ExitTest(ProgramTest):
     def test_a_referral_too_long_is_refused_whole_and_no_address_is_logged(self):
         run = self.start()
         self.x.key("alt+e")
-        nag = self.exit_window(run)
-        self.assert_in_front(run, nag)
+        exit_window = self.exit_window(run)
+        self.assert_in_front(run, exit_window)
         self.x.key("Tab", "Tab")
         self.x.type("Ann")
         self.x.key("Tab", "Tab")
@@ -153,7 +153,7 @@ class ExitTest(ProgramTest):
         self.x.key("Tab")
         self.x.type("Bob")
         # More than an address can carry once encoded: 40,000 spaces take 120,000 alone.
-        message = a11y.find(nag, "text", "Your message", only_showing=False)
+        message = a11y.find(exit_window, "text", "Your message", only_showing=False)
         message.queryEditableText().setTextContents("a " * 40000 + "end")
         a11y.wait_for(lambda: a11y.text(message).endswith(" end"), 10, "the message")
         self.x.key("alt+n")
@@ -188,8 +188,8 @@ class ExitWithoutWindowManagerTest(ProgramTest):
         self.assertEqual(len(main), 1)
         a11y.wait_for(lambda: x.focused_window() == main[0], 10, "the first window's focus")
         x.key("alt+e")
-        nag = run.window_with("push button", "Refer A Friend Now")
-        exit_button = a11y.find(nag, "push button", "Exit")
+        exit_window = run.window_with("push button", "Refer A Friend Now")
+        exit_button = a11y.find(exit_window, "push button", "Exit")
         a11y.wait_for(lambda: "focused" in a11y.states(exit_button), 10, "Exit's focus")
         window = a11y.wait_for(lambda: x.windows(run.process.pid, CAPTION), 10,
                                "the exit window on screen")[0]
