@@ -183,21 +183,16 @@ private Q_SLOTS:
 
     // Each kind of message shows with its own icon, the error icon too, which no refused
     // reading asks for.
-    void messageIcons_data()
-    {
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("none") << int(MessageIcon::None) << int(QMessageBox::NoIcon);
-        QTest::newRow("information")
-            << int(MessageIcon::Information) << int(QMessageBox::Information);
-        QTest::newRow("error") << int(MessageIcon::Error) << int(QMessageBox::Critical);
-    }
     void messageIcons()
     {
-        QFETCH(int, asked);
-        QFETCH(int, shown);
-        MessageBox::inform(f.main(), "A message", MessageIcon(asked));
-        QCOMPARE(int(f.messages->shown.back().icon), shown);
+        const std::pair<MessageIcon, QMessageBox::Icon> kinds[] = {
+            {MessageIcon::None, QMessageBox::NoIcon},
+            {MessageIcon::Information, QMessageBox::Information},
+            {MessageIcon::Error, QMessageBox::Critical}};
+        for (const auto &[asked, shown] : kinds) {
+            MessageBox::inform(f.main(), "A message", asked);
+            QCOMPARE(f.messages->shown.back().icon, shown);
+        }
     }
 
     void backKeepsEntriesAndAllowsAnotherReading()

@@ -38,6 +38,18 @@ class ExitTest(ProgramTest):
                       "the exit window to take the keyboard")
         return window
 
+    def type_referral(self, name, email, friend_email, friend_name):
+        """Opens the exit window and types into the form's boxes in Tab order: Exit, the check
+        box, your name, the button, your e-mail, your friend's e-mail, your friend's name."""
+        run = self.start()
+        self.x.key("alt+e")
+        exit_window = self.exit_window(run)
+        self.assert_in_front(run, exit_window)
+        for tabs, text in ((2, name), (2, email), (1, friend_email), (1, friend_name)):
+            self.x.key(*["Tab"] * tabs)
+            self.x.type(text)
+        return run, exit_window
+
     def test_every_route_ends_in_the_exit_window(self):
         endings = ["Return", "alt+x", "alt+F4"]
         routes = [("birth details", ["alt+e"]), ("birth details", ["alt+f", "x"]),
@@ -101,20 +113,9 @@ class ExitTest(ProgramTest):
             "taf4": "Zoe O'Hara %41",
             "taf5": "x&taf5=evil@y.com",
         }
-        run = self.start()
-        self.x.key("alt+e")
-        exit_window = self.exit_window(run)
-        self.assert_in_front(run, exit_window)
-        # Tab order: Exit, the check box, your name, the button, your e-mail, your friend's
-        # e-mail, your friend's name, and the message box below the frame's edge.
-        self.x.key("Tab", "Tab")
-        self.x.type(values["taf1"])
-        self.x.key("Tab", "Tab")
-        self.x.type(values["taf2"])
-        self.x.key("Tab")
-        self.x.type(values["taf5"])
-        self.x.key("Tab")
-        self.x.type(values["taf4"])
+        run, exit_window = self.type_referral(values["taf1"], values["taf2"], values["taf5"],
+                                              values["taf4"])
+        # Last comes the message box, below the frame's edge.
         self.x.key("Tab", "ctrl+a")
         self.x.type(values["taf3"])
         message = a11y.find(exit_window, "text", "Your message", only_showing=False)
@@ -140,18 +141,7 @@ class ExitTest(ProgramTest):
 
 
     def test_a_referral_too_long_is_refused_whole_and_no_address_is_logged(self):
-        run = self.start()
-        self.x.key("alt+e")
-        exit_window = self.exit_window(run)
-        self.assert_in_front(run, exit_window)
-        self.x.key("Tab", "Tab")
-        self.x.type("Ann")
-        self.x.key("Tab", "Tab")
-        self.x.type("ann@example.com")
-        self.x.key("Tab")
-        self.x.type("bob@example.com")
-        self.x.key("Tab")
-        self.x.type("Bob")
+        run, exit_window = self.type_referral("Ann", "ann@example.com", "bob@example.com", "Bob")
         # More than an address can carry once encoded: 40,000 spaces take 120,000 alone.
         message = a11y.find(exit_window, "text", "Your message", only_showing=False)
         message.queryEditableText().setTextContents("a " * 40000 + "end")

@@ -6,17 +6,12 @@ import subprocess
 
 # What a window shows is read from the X server itself, through Xlib.
 _xlib = ctypes.CDLL("libX11.so.6")
-_xlib.XOpenDisplay.restype = ctypes.c_void_p
-_xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
-_xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
-_xlib.XGetImage.restype = ctypes.c_void_p
-_xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                            ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+_xlib.XOpenDisplay.restype = _xlib.XGetImage.restype = ctypes.c_void_p
+_xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
+    [ctypes.c_uint] * 2 + [ctypes.c_ulong, ctypes.c_int]
 _xlib.XGetPixel.restype = ctypes.c_ulong
 _xlib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-_xlib.XDestroyImage.argtypes = [ctypes.c_void_p]
-_ALL_PLANES = 0xFFFFFFFFFFFFFFFF
-_Z_PIXMAP = 2
+_xlib.XDestroyImage.argtypes = _xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
 
 class X:
@@ -78,16 +73,12 @@ class X:
     def pixels(self, window, x, y, width, height):
         """The pixels the window shows in a rectangle of its own, row by row."""
         display = _xlib.XOpenDisplay(self.display.encode())
-        assert display, "no X server at " + self.display
-        try:
-            image = _xlib.XGetImage(display, window, x, y, width, height, _ALL_PLANES, _Z_PIXMAP)
-            assert image, "window %d shows no such rectangle" % window
-            try:
-                return [_xlib.XGetPixel(image, i, j) for j in range(height) for i in range(width)]
-            finally:
-                _xlib.XDestroyImage(image)
-        finally:
-            _xlib.XCloseDisplay(display)
+        image = _xlib.XGetImage(display, window, x, y, width, height, 2 ** 64 - 1, 2)  # ZPixmap
+        assert image, "window %d shows no such rectangle" % window
+        pixels = [_xlib.XGetPixel(image, i, j) for j in range(height) for i in range(width)]
+        _xlib.XDestroyImage(image)
+        _xlib.XCloseDisplay(display)
+        return pixels
 
     def prop(self, window, name):
         return self._run("xprop", "-id", str(window), name).stdout
