@@ -143,6 +143,9 @@ inline constexpr char MissingEmail[] = "Please Enter Your Email";
 inline constexpr char MissingMessage[] = "Please Enter Your Message";
 inline constexpr char MissingFriendName[] = "Please Enter Your Friend's Name";
 inline constexpr char MissingFriendEmail[] = "Please Enter Your Friend's Email";
+// Not of the Windows original, whose address had no bound.
+inline constexpr char ReferralTooLong[] =
+    "The Referral Is Too Long To Send. Please Shorten What You Typed.";
 
 // Start-up.
 inline constexpr char AlreadyRunning[] = "Application is already running";

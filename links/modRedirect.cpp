@@ -28,8 +28,7 @@ QString TrackedVisitAddress(const QString &systemId, const QString &userName,
                             const QString &userEmail)
 {
     using site::EncodeQueryValue;
-    return site::ProductFolderAddress() + QLatin1String(site::Script) + QStringLiteral("?") +
-           QStringLiteral("page=") + QLatin1String(site::PageKey::ThankYou) +
+    return site::PageAddress(QLatin1String(site::PageKey::ThankYou)) +
            QStringLiteral("&software_id=") + EncodeQueryValue(QLatin1String(SoftwareId)) +
            QStringLiteral("&system_id=") + EncodeQueryValue(systemId) +
            QStringLiteral("&user_name=") + EncodeQueryValue(userName) +

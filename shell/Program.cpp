@@ -44,7 +44,7 @@ Program::~Program()
 {
     m_ending = true;
     delete m_exact;
-    delete m_nag;
+    delete m_exitWindow;
     delete m_display;
     delete m_main;
 }
@@ -52,7 +52,7 @@ Program::~Program()
 bool Program::StartProgram()
 {
     if (!m_instance.tryAcquire()) {
-        MessageBox::inform(nullptr, QLatin1String(text::AlreadyRunning), QMessageBox::Information);
+        MessageBox::inform(nullptr, QLatin1String(text::AlreadyRunning), MessageIcon::Information);
         EndProgram();
         return false;
     }
@@ -96,9 +96,9 @@ frmDisplay *Program::loadedDisplay() const
     return m_display;
 }
 
-frmNagScreen2 *Program::loadedNag() const
+frmNagScreen2 *Program::loadedExitWindow() const
 {
-    return m_nag;
+    return m_exitWindow;
 }
 
 frmExactDescendant *Program::loadedExact() const
@@ -132,15 +132,15 @@ frmDisplay *Program::displayWindow()
     return m_display;
 }
 
-frmNagScreen2 *Program::nagWindow()
+frmNagScreen2 *Program::exitWindow()
 {
-    if (!m_nag) {
-        m_nag = new frmNagScreen2(m_referral);
-        connect(m_nag, &frmNagScreen2::exitClicked, this, &Program::EndProgram);
-        connect(m_nag, &frmNagScreen2::unloaded, this, &Program::EndProgram);
-        m_nag->Form_Load();
+    if (!m_exitWindow) {
+        m_exitWindow = new frmNagScreen2(m_referral);
+        connect(m_exitWindow, &frmNagScreen2::exitClicked, this, &Program::EndProgram);
+        connect(m_exitWindow, &frmNagScreen2::unloaded, this, &Program::EndProgram);
+        m_exitWindow->Form_Load();
     }
-    return m_nag;
+    return m_exitWindow;
 }
 
 void Program::showReading(const std::optional<ShownReading> &reading)
@@ -148,7 +148,7 @@ void Program::showReading(const std::optional<ShownReading> &reading)
     if (reading)
         displayWindow()->setResult(*reading);
     mainWindow()->hide();
-    nagWindow()->hide();
+    exitWindow()->hide();
     displayWindow()->show();
     displayWindow()->activateWindow();
 }
@@ -159,18 +159,20 @@ void Program::exitFlow()
     // exit window back.
     if (m_ending)
         return;
-    Try([this] { nagWindow()->showInFront(); });
+    Try([this] { exitWindow()->showInFront(); });
 }
 
 void Program::back()
 {
+    // Back is no way out: the result window goes without the exit flow, and the birth-details
+    // window takes its place; the exit window, loaded by the reading, stays hidden.
+    Try([this] {
+        disconnect(m_display, &frmDisplay::unloaded, this, &Program::exitFlow);
+        m_display->close();
+    });
     Try([this] {
         mainWindow()->show();
         mainWindow()->activateWindow();
-    });
-    Try([this] {
-        if (m_nag)
-            m_nag->hide();
     });
 }
 
@@ -200,7 +202,7 @@ void Program::EndProgram()
         return;
     m_ending = true;
     for (QWidget *window :
-         {static_cast<QWidget *>(m_nag.data()), static_cast<QWidget *>(m_display.data()),
+         {static_cast<QWidget *>(m_exitWindow.data()), static_cast<QWidget *>(m_display.data()),
           static_cast<QWidget *>(m_main.data())}) {
         if (window)
             Try([window] { window->close(); });

@@ -41,7 +41,7 @@ public:
     // The windows as they are now: null when not loaded. Nothing here creates one.
     frmMain *loadedMain() const;
     frmDisplay *loadedDisplay() const;
-    frmNagScreen2 *loadedNag() const;
+    frmNagScreen2 *loadedExitWindow() const;
     frmExactDescendant *loadedExact() const;
 
     const ReadingState &readingState() const { return m_state; }
@@ -58,7 +58,7 @@ private:
     // Each window is created on first use.
     frmMain *mainWindow();
     frmDisplay *displayWindow();
-    frmNagScreen2 *nagWindow();
+    frmNagScreen2 *exitWindow();
     void showReading(const std::optional<ShownReading> &reading);
     void exitFlow();
     void back();
@@ -71,7 +71,7 @@ private:
     modTellAFriend m_referral;
     QPointer<frmMain> m_main;
     QPointer<frmDisplay> m_display;
-    QPointer<frmNagScreen2> m_nag;
+    QPointer<frmNagScreen2> m_exitWindow;
     QPointer<frmExactDescendant> m_exact;
     bool m_ending = false;
     bool m_ended = false;

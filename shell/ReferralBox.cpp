@@ -2,61 +2,63 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QTextDocument>
 
 namespace kelt {
 
-ReferralBox::ReferralBox(QLineEdit *line, const char *placeholder, QString ReferralValues::*value)
-    : m_line(line), m_placeholder(placeholder), m_value(value)
+namespace {
+
+// A move between the window's own controls, not the window's coming or going.
+bool WithinWindow(Qt::FocusReason reason)
 {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-ReferralBox::ReferralBox(QPlainTextEdit *message, const char *placeholder,
-                         QString ReferralValues::*value)
-    : m_message(message), m_placeholder(placeholder), m_value(value)
+} // namespace
+
+ReferralBox::ReferralBox(FocusBox<QLineEdit> *line, const ReferralField &field)
+    : m_line(line), m_field(&field)
 {
+    setText(QLatin1String(field.placeholder));
+    line->arrived = [box = *this](Qt::FocusReason reason) { box.focusArrived(reason); };
+    line->left = [box = *this](Qt::FocusReason reason) { box.focusLeft(reason); };
 }
 
-QWidget *ReferralBox::widget() const
+ReferralBox::ReferralBox(FocusBox<QPlainTextEdit> *message, const ReferralField &field)
+    : m_message(message), m_field(&field)
 {
-    return m_line ? static_cast<QWidget *>(m_line) : m_message;
+    setText(QLatin1String(field.placeholder) + QStringLiteral("\r\n"));
+    message->arrived = [box = *this](Qt::FocusReason reason) { box.focusArrived(reason); };
+    message->left = [box = *this](Qt::FocusReason reason) { box.focusLeft(reason); };
 }
 
-QString ReferralBox::raw() const
+QString ReferralBox::sent() const
 {
+    if (m_line)
+        return m_line->text();
     // The message's own characters, no-break spaces and line separators included.
-    return m_line ? m_line->text() : m_message->document()->toRawText();
+    return m_message->document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                      QStringLiteral("\r\n"));
 }
 
-QString ReferralBox::sent(const QString &raw) const
+void ReferralBox::focusArrived(Qt::FocusReason reason) const
 {
-    return m_line ? raw : QString(raw).replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    if (WithinWindow(reason) && TrimSpaces(sent()) == QLatin1String(m_field->placeholder))
+        setText(QString());
 }
 
-void ReferralBox::setText(const QString &text)
+void ReferralBox::focusLeft(Qt::FocusReason reason) const
+{
+    if (WithinWindow(reason) && TrimSpaces(sent()).isEmpty())
+        setText(QLatin1String(m_field->placeholder));
+}
+
+void ReferralBox::setText(const QString &text) const
 {
     if (m_line)
         m_line->setText(text);
     else
         m_message->setPlainText(text);
-}
-
-qsizetype ReferralBox::cursorPosition() const
-{
-    return m_line ? m_line->cursorPosition() : m_message->textCursor().position();
-}
-
-void ReferralBox::setCursorPosition(qsizetype position)
-{
-    const int at = static_cast<int>(position);
-    if (m_line) {
-        m_line->setCursorPosition(at);
-        return;
-    }
-    QTextCursor cursor = m_message->textCursor();
-    cursor.setPosition(at);
-    m_message->setTextCursor(cursor);
 }
 
 } // namespace kelt

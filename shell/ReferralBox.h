@@ -1,45 +1,38 @@
 #pragma once
 
+#include "FocusBox.h"
 #include "modTellAFriend.h"
 
 #include <QString>
 
 class QLineEdit;
 class QPlainTextEdit;
-class QWidget;
 
 namespace kelt {
 
-// One box of the refer-a-friend form, a line or the message's text area, with its
-// placeholder and the value it fills; the form treats all five alike through it.
+// One box of the refer-a-friend form, a line or the message, and the field it fills: it
+// starts at the field's placeholder, empties when the focus moves to it while it holds just
+// that, and takes the placeholder back when it is left empty. Focus that comes or goes with
+// the window, as a message box or another window takes it, changes nothing.
 class ReferralBox
 {
 public:
-    ReferralBox(QLineEdit *line, const char *placeholder, QString ReferralValues::*value);
-    ReferralBox(QPlainTextEdit *message, const char *placeholder, QString ReferralValues::*value);
+    ReferralBox(FocusBox<QLineEdit> *line, const ReferralField &field);
+    // The message starts at its placeholder and a line break, so its first visit keeps it.
+    ReferralBox(FocusBox<QPlainTextEdit> *message, const ReferralField &field);
 
-    QWidget *widget() const;
-    QString placeholder() const { return QLatin1String(m_placeholder); }
-    QString ReferralValues::*value() const { return m_value; }
-
-    // The box's own characters; only the message's paragraph breaks stand as U+2029.
-    QString raw() const;
-    // What raw text goes out as: a line break typed in the message as CR LF.
-    QString sent(const QString &raw) const;
-    QString sent() const { return sent(raw()); }
-    void setText(const QString &text);
-
-    qsizetype cursorPosition() const;
-    void setCursorPosition(qsizetype position);
-
-    // The text as last let through; an edit beyond the address's limit is cut back to it.
-    QString accepted;
+    const ReferralField &field() const { return *m_field; }
+    // The text as it goes out: a line break typed in the message as CR LF.
+    QString sent() const;
 
 private:
+    void focusArrived(Qt::FocusReason reason) const;
+    void focusLeft(Qt::FocusReason reason) const;
+    void setText(const QString &text) const;
+
     QLineEdit *m_line = nullptr;
     QPlainTextEdit *m_message = nullptr;
-    const char *m_placeholder;
-    QString ReferralValues::*m_value;
+    const ReferralField *m_field;
 };
 
 } // namespace kelt

@@ -4,12 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <memory>
 
@@ -24,23 +22,33 @@ namespace kelt {
 namespace {
 
 constexpr char Section[] = "Settings";
-// The store holds one short value; a file far larger than that is damage, not settings.
-constexpr qint64 LargestFile = 1024 * 1024;
-// How long a save waits for another copy that is saving at the same moment.
-constexpr int SaveWaitMs = 1000;
 
 QString ScrambledKey(const QString &key)
 {
     return QLatin1String(Section) + QLatin1Char('/') + ScrambleText(key);
 }
 
-#ifndef Q_OS_WIN
-// Where Qt keeps an INI file of this organisation and application for the user.
-QString IniPath(const QString &applicationName)
+#ifdef Q_OS_WIN
+
+// The registry place every earlier version of the program used.
+std::unique_ptr<QSettings> Open(const QString &applicationName)
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("SarvelSoftwares/") + applicationName + QStringLiteral(".ini"));
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("VB and VBA Program Settings"),
+                                       applicationName);
 }
+
+bool MaySave(const QSettings &)
+{
+    return true;
+}
+
+#else
+
+// The store holds one short value; a file far larger than that is damage, not settings.
+constexpr qint64 LargestFile = 1024 * 1024;
+// How long a save waits for another copy that is saving at the same moment.
+constexpr int SaveWaitMs = 1000;
 
 // True when path holds nothing, or what the test accepts, never looking through a link.
 template <typename Test> bool AbsentOr(const QString &path, Test test)
@@ -63,55 +71,39 @@ bool SafeToOpen(const QString &path)
            });
 }
 
-// QSettings waits without end for its own lock beside the file. What cannot be a lock there
-// is cleared; a lock file is removed only when no process holds it (Qt takes a file lock
-// on it too), and a held one is waited for only a while.
-bool ClearLockPath(const QString &path, int waitMs)
-{
-    const QByteArray native = QFile::encodeName(path);
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        struct stat st;
-        if (::lstat(native.constData(), &st) != 0)
-            return errno == ENOENT;
-        if (S_ISDIR(st.st_mode))
-            return ::rmdir(native.constData()) == 0;
-        if (!S_ISREG(st.st_mode)) // opening a FIFO to look would hang
-            return ::unlink(native.constData()) == 0;
-        if (QLockFile(path).removeStaleLockFile())
-            return true;
-        if (timer.elapsed() >= waitMs)
-            return false;
-        QThread::msleep(20);
-    }
-}
-#endif
-
 std::unique_ptr<QSettings> Open(const QString &applicationName)
 {
-#ifdef Q_OS_WIN
-    // The registry place every earlier version of the program used.
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("VB and VBA Program Settings"),
-                                       applicationName);
-#else
-    const QString path = IniPath(applicationName);
+    // Where Qt keeps an INI file of this organisation and application for the user.
+    const QString path =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+            .filePath(QStringLiteral("SarvelSoftwares/") + applicationName +
+                      QStringLiteral(".ini"));
     if (!SafeToOpen(path))
         return nullptr;
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
-#endif
 }
 
+// QSettings waits without end for its own lock beside the file. What cannot be a lock there
+// is cleared (opening a FIFO to look would hang), and so is a lock file that no process
+// holds (Qt holds a file lock on its own); one that is held, by a copy saving this moment, is
+// waited for a while.
 bool MaySave(const QSettings &settings)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(settings);
+    const QString path = settings.fileName() + QStringLiteral(".lock");
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(native.constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
+        (S_ISDIR(st.st_mode) ? ::rmdir(native.constData()) : ::unlink(native.constData())) != 0)
+        return false;
+    QLockFile lock(path);
+    lock.removeStaleLockFile();
+    if (!lock.tryLock(SaveWaitMs))
+        return false;
+    lock.unlock();
     return true;
-#else
-    return ClearLockPath(settings.fileName() + QStringLiteral(".lock"), SaveWaitMs);
-#endif
 }
+
+#endif
 
 } // namespace
 

@@ -1,16 +1,12 @@
 #include "frmNagScreen2.h"
 
-#include "AccessKeys.h"
-#include "AccessibleControls.h"
-#include "CheckBoxAccessible.h"
 #include "Content.h"
-#include "DefaultKeys.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "MessageBox.h"
 #include "ProgramRandom.h"
-#include "ScreenCentring.h"
 #include "Texts.h"
+#include "WindowSetUp.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
@@ -23,8 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace kelt {
 
@@ -48,13 +42,15 @@ QGroupBox *MakeNavyFrame(QWidget *parent, const char *name, const char *caption,
     return frame;
 }
 
-QLineEdit *MakeBox(QWidget *parent, const char *name, const char *placeholder,
-                   const QRect &geometry)
+// A line takes no more than an address can carry, and what it cannot take is no loss: the
+// address would be refused anyway.
+FocusBox<QLineEdit> *MakeBox(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *box = new QLineEdit(QLatin1String(placeholder), parent);
+    auto *box = new FocusBox<QLineEdit>(parent);
     box->setObjectName(QLatin1String(name));
     box->setFont(look::SansSerif(8.25));
     box->setGeometry(geometry);
+    box->setMaxLength(static_cast<int>(modHelp::MaxAddressLength));
     return box;
 }
 
@@ -63,12 +59,8 @@ QLineEdit *MakeBox(QWidget *parent, const char *name, const char *placeholder,
 frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     : QWidget(parent), m_referral(referral)
 {
-    setObjectName(QStringLiteral("frmNagScreen2"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(look::SansSerif(8.25));
-    look::SetBackground(this, colour::White);
+    SetUpWindow(this, "frmNagScreen2", look::SansSerif(8.25), colour::White);
     setFixedSize(Tw(11115), Tw(4725));
-    look::MakeFixedWindow(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     picNagscreen2Icon = new QLabel(this);
@@ -95,8 +87,12 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     look::SetTextColour(Check1, colour::CheckBlue);
     Check1->setCursor(Qt::PointingHandCursor);
     Check1->setGeometry(TwRect(30, 2040, 7185, 555));
-    // A click, the space key and a screen reader's toggle all change the state.
-    connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    // The tick lasts as long as a press: held down, the box shows it, and let go over it, the
+    // box opens the forum and the tick goes, for the eye and a screen reader alike. A click,
+    // the space key and a screen reader's toggle all press it.
+    connect(Check1, &QCheckBox::pressed, this, [this] { Check1->setChecked(true); });
+    connect(Check1, &QCheckBox::released, this, [this] { Check1->setChecked(false); });
+    connect(Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
     cmdClose = look::MakeButton(this, "cmdClose", text::ButtonClose, TwRect(6000, 2760, 1245, 375));
     // In the window's own font, unlike the other windows' buttons.
@@ -106,14 +102,9 @@ frmNagScreen2::frmNagScreen2(modTellAFriend &referral, QWidget *parent)
     buildReferFrame();
     buildDownloadFrame();
 
-    auto *keys = new AccessKeys(this);
-    keys->add(cmdClose);
-    keys->add(cmdSubmit);
     // No default or cancel button: Enter presses whichever button has the focus.
-    new DefaultKeys(this, nullptr, nullptr);
+    FinishWindow(this, {cmdClose, cmdSubmit}, nullptr, nullptr);
 
-    for (QLabel *label : findChildren<QLabel *>())
-        label->setFocusPolicy(Qt::NoFocus);
     setTabOrder(cmdClose, Check1);
     setTabOrder(Check1, txtName);
     setTabOrder(txtName, cmdSubmit);
@@ -128,18 +119,19 @@ void frmNagScreen2::buildReferFrame()
 {
     Frame2 = MakeNavyFrame(this, "Frame2", text::ReferFrame, TwRect(120, 3240, 7065, 1455));
 
-    txtName = MakeBox(Frame2, "txtName", text::PlaceholderName, TwRect(85, 360, 3375, 285));
+    txtName = MakeBox(Frame2, "txtName", TwRect(85, 360, 3375, 285));
     cmdSubmit =
         look::MakeButton(Frame2, "cmdSubmit", text::ButtonRefer, TwRect(1920, 1080, 3375, 285));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    txtEmail = MakeBox(Frame2, "txtEmail", text::PlaceholderEmail, TwRect(3600, 360, 3375, 285));
-    txtFriendEmail = MakeBox(Frame2, "txtFriendEmail", text::PlaceholderFriendEmail,
-                             TwRect(3600, 720, 3375, 285));
-    txtFriendName =
-        MakeBox(Frame2, "txtFriendName", text::PlaceholderFriendName, TwRect(85, 720, 3375, 285));
+    txtEmail = MakeBox(Frame2, "txtEmail", TwRect(3600, 360, 3375, 285));
+    txtFriendEmail = MakeBox(Frame2, "txtFriendEmail", TwRect(3600, 720, 3375, 285));
+    txtFriendName = MakeBox(Frame2, "txtFriendName", TwRect(85, 720, 3375, 285));
+    // A space typed into an address is refused.
+    txtEmail->installEventFilter(this);
+    txtFriendEmail->installEventFilter(this);
 
     // Lies below the frame's edge, out of sight, yet it is tabbed to and submitted.
-    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage = new FocusBox<QPlainTextEdit>(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setFont(look::SansSerif(8.25));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -153,61 +145,20 @@ void frmNagScreen2::buildReferFrame()
     txtFriendEmail->setAccessibleName(QLatin1String(text::FriendEmailBox));
     txtMessage->setAccessibleName(QLatin1String(text::ReferralMessageBox));
 
-    m_boxes = {
-        {txtName, text::PlaceholderName, &ReferralValues::ReferrerName},
-        {txtEmail, text::PlaceholderEmail, &ReferralValues::ReferrerEmail},
-        {txtMessage, text::PlaceholderMessage, &ReferralValues::ReferralMessage},
-        {txtFriendName, text::PlaceholderFriendName, &ReferralValues::FriendName},
-        {txtFriendEmail, text::PlaceholderFriendEmail, &ReferralValues::FriendEmail},
-    };
-    boxFor(txtMessage)->setText(QLatin1String(text::PlaceholderMessage) + QStringLiteral("\r\n"));
-    for (ReferralBox &box : m_boxes) {
-        box.widget()->installEventFilter(this);
-        box.accepted = box.raw();
-    }
-    // The boxes take as much as an address can carry, and stop there.
-    for (QLineEdit *line : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
-        line->setMaxLength(static_cast<int>(MaxAddressLength));
-        connect(line, &QLineEdit::textChanged, this,
-                [this, line] { keepAddressInBounds(*boxFor(line)); });
-    }
-    connect(txtMessage, &QPlainTextEdit::textChanged, this,
-            [this] { keepAddressInBounds(*boxFor(txtMessage)); });
+    // In the order of the fields.
+    m_boxes = {{txtName, ReferralFields[0]},
+               {txtEmail, ReferralFields[1]},
+               {txtMessage, ReferralFields[2]},
+               {txtFriendName, ReferralFields[3]},
+               {txtFriendEmail, ReferralFields[4]}};
 }
 
-ReferralBox *frmNagScreen2::boxFor(QObject *widget)
-{
-    const auto found = std::find_if(m_boxes.begin(), m_boxes.end(),
-                                    [widget](const auto &box) { return box.widget() == widget; });
-    return found == m_boxes.end() ? nullptr : &*found;
-}
-
-ReferralValues frmNagScreen2::typed(const ReferralBox *edited, const QString &raw) const
+ReferralValues frmNagScreen2::typed() const
 {
     ReferralValues values;
     for (const ReferralBox &box : m_boxes)
-        values.*box.value() = &box == edited ? box.sent(raw) : box.sent();
+        values.*box.field().value = box.sent();
     return values;
-}
-
-void frmNagScreen2::keepAddressInBounds(ReferralBox &box)
-{
-    if (m_fitting)
-        return;
-    const QString after = box.raw();
-    const auto addressWith = [this, &box](const QString &text) {
-        return modTellAFriend::AddressLength(typed(&box, text));
-    };
-    const QString kept = modTellAFriend::FitEdit(box.accepted, after, addressWith);
-    if (kept != after) {
-        const qsizetype fromEnd = after.size() - box.cursorPosition();
-        m_fitting = true;
-        box.setText(kept);
-        box.setCursorPosition(std::max<qsizetype>(0, kept.size() - fromEnd));
-        m_fitting = false;
-        QApplication::beep();
-    }
-    box.accepted = kept;
 }
 
 void frmNagScreen2::buildDownloadFrame()
@@ -240,11 +191,9 @@ int frmNagScreen2::SupportTextIndex(double r)
 
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(QLatin1String(text::WindowCaption));
     lblNagScreen2Caption->setText(QLatin1String(text::WindowCaption));
     lblNagScreen2Caption->adjustSize();
 
-    setWindowIcon(content::ProgramIcon());
     picNagscreen2Icon->setPixmap(content::ProgramIcon().pixmap(32, 32));
 
     ProgramRandom::seedFromClock();
@@ -253,24 +202,14 @@ void frmNagScreen2::Form_Load()
     look::FitWrapped(Label2);
     // Read after the title when the window opens, so that a screen reader says why it shows.
     setAccessibleDescription(Label2->text());
-
-    ScreenCentring::Centre(this);
 }
 
 void frmNagScreen2::showInFront()
 {
     show();
     raise();
+    activateWindow();
     cmdClose->setFocus();
-    // Taken to the front once the caller is done: Back hides the window again at once, and
-    // activated in between it would pass the keyboard, and a screen reader, back and forth.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (isVisible())
-                activateWindow();
-        },
-        Qt::QueuedConnection);
 }
 
 void frmNagScreen2::cmdClose_Click()
@@ -278,15 +217,8 @@ void frmNagScreen2::cmdClose_Click()
     Q_EMIT exitClicked();
 }
 
-void frmNagScreen2::Check1_Click(bool checked)
+void frmNagScreen2::Check1_Click()
 {
-    // The tick never stays: a click that ticks the box only opens the forum.
-    if (!checked)
-        return;
-    // Qt would report the tick only once it is cleared again, and a screen reader would say
-    // nothing; held for it, the tick is heard as "checked", then "not checked".
-    CheckBoxAccessible::HoldTick(Check1);
-    Check1->setChecked(false);
     modHelp::OpenHomePage();
 }
 
@@ -298,62 +230,16 @@ void frmNagScreen2::lblGoToHome_Click()
 void frmNagScreen2::cmdSubmit_Click()
 {
     if (const auto message = m_referral.Refer(typed()))
-        MessageBox::inform(this, *message, QMessageBox::Critical);
-}
-
-void frmNagScreen2::clearPlaceholder(ReferralBox &box)
-{
-    if (TrimSpaces(box.sent()) == box.placeholder())
-        box.setText(QString());
-}
-
-void frmNagScreen2::restorePlaceholder(ReferralBox &box)
-{
-    if (TrimSpaces(box.sent()).isEmpty())
-        box.setText(box.placeholder());
-}
-
-bool frmNagScreen2::refuseSpace(QWidget *box, QKeyEvent *event)
-{
-    if (event->text() != QLatin1String(" "))
-        return false;
-    MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), QMessageBox::Critical);
-    box->setFocus();
-    return true;
+        MessageBox::inform(this, *message, MessageIcon::Error);
 }
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
-    ReferralBox *box = boxFor(watched);
-    if (!box)
-        return QWidget::eventFilter(watched, event);
-
-    switch (event->type()) {
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-        // Only a move between the window's own controls counts; a message box or another
-        // window taking the focus leaves the text alone.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        if (event->type() == QEvent::FocusOut) {
-            restorePlaceholder(*box);
-            break;
-        }
-        // Cleared once the box is announced: cleared before, it would be heard as an edit.
-        return ChangeAfterFocus(box->widget(), event, [this, box](bool tabbed) {
-            clearPlaceholder(*box);
-            if (auto *line = qobject_cast<QLineEdit *>(box->widget()); line && tabbed)
-                line->selectAll();
-        });
-    }
-    case QEvent::KeyPress:
-        if (box->value() == &ReferralValues::ReferrerEmail ||
-            box->value() == &ReferralValues::FriendEmail)
-            return refuseSpace(box->widget(), static_cast<QKeyEvent *>(event));
-        break;
-    default:
-        break;
+    if ((watched == txtEmail || watched == txtFriendEmail) && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->text() == QLatin1String(" ")) {
+        MessageBox::inform(this, QLatin1String(text::NoSpaceInEmail), MessageIcon::Error);
+        static_cast<QWidget *>(watched)->setFocus();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

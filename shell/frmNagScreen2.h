@@ -25,7 +25,8 @@ class frmNagScreen2 : public QWidget
 public:
     explicit frmNagScreen2(modTellAFriend &referral, QWidget *parent = nullptr);
 
-    // Captions, icon and the random support text; the window is then ready to show on top.
+    // The caption and icon in the window, and the random support text; the window is then
+    // ready to show on top.
     void Form_Load();
     // Shown by the exit flow: on top and active, with the focus on Exit.
     void showInFront();
@@ -46,21 +47,15 @@ private:
     void buildReferFrame();
     void buildDownloadFrame();
     void cmdClose_Click();
-    void Check1_Click(bool checked);
+    void Check1_Click();
     void lblGoToHome_Click();
     void cmdSubmit_Click();
-    ReferralBox *boxFor(QObject *widget);
-    // The five values as the boxes hold them, with raw text in place of the edited box's.
-    ReferralValues typed(const ReferralBox *edited = nullptr, const QString &raw = {}) const;
-    void keepAddressInBounds(ReferralBox &box);
-    void clearPlaceholder(ReferralBox &box);
-    void restorePlaceholder(ReferralBox &box);
-    bool refuseSpace(QWidget *box, QKeyEvent *event);
+    // The five values as the boxes hold them.
+    ReferralValues typed() const;
 
     modTellAFriend &m_referral;
     int m_supportText = -1;
     std::vector<ReferralBox> m_boxes;
-    bool m_fitting = false;
 
     QLabel *picNagscreen2Icon = nullptr;
     QLabel *lblNagScreen2Caption = nullptr;
@@ -68,12 +63,12 @@ private:
     QCheckBox *Check1 = nullptr;
     QPushButton *cmdClose = nullptr;
     QGroupBox *Frame2 = nullptr;
-    QLineEdit *txtName = nullptr;
+    FocusBox<QLineEdit> *txtName = nullptr;
     QPushButton *cmdSubmit = nullptr;
-    QLineEdit *txtEmail = nullptr;
-    QLineEdit *txtFriendEmail = nullptr;
-    QLineEdit *txtFriendName = nullptr;
-    QPlainTextEdit *txtMessage = nullptr;
+    FocusBox<QLineEdit> *txtEmail = nullptr;
+    FocusBox<QLineEdit> *txtFriendEmail = nullptr;
+    FocusBox<QLineEdit> *txtFriendName = nullptr;
+    FocusBox<QPlainTextEdit> *txtMessage = nullptr;
     QGroupBox *Frame6 = nullptr;
     QLabel *Label3 = nullptr;
     LinkLabel *lblGoToHome = nullptr;

@@ -4,8 +4,6 @@
 #include "Texts.h"
 #include "modHelp.h"
 
-#include <algorithm>
-
 namespace kelt {
 
 QString TrimSpaces(const QString &text)
@@ -36,21 +34,10 @@ std::optional<QString> modTellAFriend::CheckEmailAddresses(const QString &email,
 
 std::optional<QString> modTellAFriend::MissingValueMessage() const
 {
-    const struct
-    {
-        const QString &value;
-        const char *placeholder;
-        const char *message;
-    } checks[] = {
-        {ReferrerName, text::PlaceholderName, text::MissingName},
-        {ReferrerEmail, text::PlaceholderEmail, text::MissingEmail},
-        {ReferralMessage, text::PlaceholderMessage, text::MissingMessage},
-        {FriendName, text::PlaceholderFriendName, text::MissingFriendName},
-        {FriendEmail, text::PlaceholderFriendEmail, text::MissingFriendEmail},
-    };
-    for (const auto &check : checks) {
-        if (check.value.isEmpty() || check.value == QLatin1String(check.placeholder))
-            return QLatin1String(check.message);
+    for (const ReferralField &field : ReferralFields) {
+        const QString &value = this->*field.value;
+        if (value.isEmpty() || value == QLatin1String(field.placeholder))
+            return QLatin1String(field.missing);
     }
     return std::nullopt;
 }
@@ -64,48 +51,6 @@ QString modTellAFriend::BuildReferralAddress() const
            EncodeQueryValue(ReferralMessage) + QStringLiteral("&taf4=") +
            EncodeQueryValue(FriendName) + QStringLiteral("&taf5=") + EncodeQueryValue(FriendEmail) +
            QStringLiteral("&taf6=") + EncodeQueryValue(site::ProductFolderAddress());
-}
-
-qsizetype modTellAFriend::AddressLength(const ReferralValues &typed)
-{
-    modTellAFriend values;
-    values.keep(typed);
-    return values.BuildReferralAddress().size();
-}
-
-QString modTellAFriend::FitEdit(const QString &before, const QString &after,
-                                const std::function<qsizetype(const QString &)> &addressWith)
-{
-    if (addressWith(after) <= MaxAddressLength)
-        return after;
-    // The edit replaced before[prefix, before.size() - suffix) by the text in between.
-    qsizetype prefix = 0;
-    const qsizetype shortest = std::min(before.size(), after.size());
-    while (prefix < shortest && before.at(prefix) == after.at(prefix))
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shortest - prefix &&
-           before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
-        ++suffix;
-    const QString head = after.left(prefix);
-    const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
-    const QString tail = after.right(suffix);
-    // The longest start of the inserted text that still fits.
-    qsizetype fits = 0;
-    qsizetype tooMany = inserted.size();
-    while (tooMany - fits > 1) {
-        const qsizetype middle = (fits + tooMany) / 2;
-        if (addressWith(head + inserted.left(middle) + tail) <= MaxAddressLength)
-            fits = middle;
-        else
-            tooMany = middle;
-    }
-    // Never half a character.
-    if (fits > 0 && inserted.at(fits - 1).isHighSurrogate())
-        --fits;
-    const QString kept = head + inserted.left(fits) + tail;
-    // An edit that only removed text may still leave too long an address; keep it then.
-    return addressWith(kept) <= MaxAddressLength || inserted.isEmpty() ? kept : before;
 }
 
 void modTellAFriend::keep(const ReferralValues &typed)
@@ -130,6 +75,9 @@ std::optional<QString> modTellAFriend::SubmitReferral()
     if (const auto message = MissingValueMessage())
         return message;
     ReferralAddress = BuildReferralAddress();
+    // Longer, it would reach the site cut short or not at all.
+    if (ReferralAddress.size() > modHelp::MaxAddressLength)
+        return QLatin1String(text::ReferralTooLong);
     modHelp::OpenInBrowser(ReferralAddress);
     return std::nullopt;
 }

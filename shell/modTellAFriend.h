@@ -1,20 +1,12 @@
 #pragma once
 
+#include "Texts.h"
+
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace kelt {
-
-// The longest refer-a-friend address the program hands to the desktop. Linux passes it to
-// the browser as one argument, which takes at most 131,071 bytes; room is left for the
-// launchers in between. Windows passes a command line of at most 32,767 characters.
-#ifdef Q_OS_WIN
-inline constexpr qsizetype MaxAddressLength = 30000;
-#else
-inline constexpr qsizetype MaxAddressLength = 100000;
-#endif
 
 // Leading and trailing spaces only; tabs and line breaks stay.
 QString TrimSpaces(const QString &text);
@@ -27,6 +19,24 @@ struct ReferralValues
     QString ReferralMessage;
     QString FriendName;
     QString FriendEmail;
+};
+
+// A value of the form, with the placeholder its box starts at and the message that asks for
+// it while it is empty or still at the placeholder.
+struct ReferralField
+{
+    QString ReferralValues::*value;
+    const char *placeholder;
+    const char *missing;
+};
+
+// In the order they are checked.
+inline constexpr ReferralField ReferralFields[] = {
+    {&ReferralValues::ReferrerName, text::PlaceholderName, text::MissingName},
+    {&ReferralValues::ReferrerEmail, text::PlaceholderEmail, text::MissingEmail},
+    {&ReferralValues::ReferralMessage, text::PlaceholderMessage, text::MissingMessage},
+    {&ReferralValues::FriendName, text::PlaceholderFriendName, text::MissingFriendName},
+    {&ReferralValues::FriendEmail, text::PlaceholderFriendEmail, text::MissingFriendEmail},
 };
 
 // The refer-a-friend values, kept for the life of the program and overwritten at every
@@ -44,18 +54,11 @@ public:
     // Every value percent-encoded, so that none can break or add to the query.
     QString BuildReferralAddress() const;
 
-    // The length of the address for these values as typed.
-    static qsizetype AddressLength(const ReferralValues &typed);
-    // What a box keeps of an edit from before to after: all of it when addressWith(after)
-    // stays within MaxAddressLength, else the edit's inserted text cut where it would not.
-    static QString FitEdit(const QString &before, const QString &after,
-                           const std::function<qsizetype(const QString &)> &addressWith);
-
     // The refer button: keeps the trimmed values, checks the two addresses as typed and
     // submits. Returns the message to show when a check fails.
     std::optional<QString> Refer(const ReferralValues &typed);
     // Checks the kept values, then builds the address, keeps it and opens it; the message
-    // to show when a value is missing.
+    // to show when a value is missing or the address too long for the desktop.
     std::optional<QString> SubmitReferral();
 
 private:

@@ -50,7 +50,7 @@ struct ProgramFixture
     void openExitWindow()
     {
         main()->close();
-        QTRY_VERIFY(nag() && nag()->isVisible());
+        QTRY_VERIFY(exitWindow() && exitWindow()->isVisible());
     }
 
     void stop() { program.reset(); }
@@ -71,7 +71,7 @@ struct ProgramFixture
 
     frmMain *main() const { return program->loadedMain(); }
     frmDisplay *display() const { return program->loadedDisplay(); }
-    frmNagScreen2 *nag() const { return program->loadedNag(); }
+    frmNagScreen2 *exitWindow() const { return program->loadedExitWindow(); }
 
     template <typename T> static T *child(QWidget *window, const char *name)
     {

@@ -201,10 +201,11 @@ private Q_SLOTS:
     void exitWindow()
     {
         f.openExitWindow();
-        checkWindow(f.nag());
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.nag())->text(QAccessible::Description),
-                 f.nag()->findChild<QLabel *>("Label2")->text());
-        QCOMPARE(iface(f.nag(), "txtEmail")->text(QAccessible::Name),
+        checkWindow(f.exitWindow());
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(f.exitWindow())->text(QAccessible::Description),
+            f.exitWindow()->findChild<QLabel *>("Label2")->text());
+        QCOMPARE(iface(f.exitWindow(), "txtEmail")->text(QAccessible::Name),
                  QString("Your e-mail address"));
     }
 };

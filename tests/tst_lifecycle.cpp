@@ -53,8 +53,8 @@ private Q_SLOTS:
         QCOMPARE(f.quits, 0);
         QVERIFY(!f.program->hasEnded());
         // In front and active with Exit focused, so that Enter and Alt+X work at once.
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f.nag()));
-        QCOMPARE(QApplication::focusWidget(), f.child<QPushButton>(f.nag(), "cmdClose"));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f.exitWindow()));
+        QCOMPARE(QApplication::focusWidget(), f.child<QPushButton>(f.exitWindow(), "cmdClose"));
     }
 
     void closingResultWindow_data() { closingMainWindow_data(); }
@@ -62,7 +62,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, route);
         f.makeReading();
-        const int drawn = f.nag()->supportTextIndex();
+        const int drawn = f.exitWindow()->supportTextIndex();
         if (route == "button")
             QTest::mouseClick(f.child<QPushButton>(f.display(), "cmdExit"), Qt::LeftButton);
         else if (route == "menu")
@@ -72,27 +72,27 @@ private Q_SLOTS:
         QTRY_VERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
         QVERIFY(f.program->loadedMain()); // hidden, still loaded
-        QCOMPARE(f.nag()->supportTextIndex(), drawn);
+        QCOMPARE(f.exitWindow()->supportTextIndex(), drawn);
 
         // Ending closes the hidden birth-details window without bringing the exit window back.
-        QTest::mouseClick(f.child<QPushButton>(f.nag(), "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(f.child<QPushButton>(f.exitWindow(), "cmdClose"), Qt::LeftButton);
         QCOMPARE(f.quits, 1);
         QVERIFY(f.program->hasEnded());
         QTRY_VERIFY(!f.program->loadedMain());
-        QTRY_VERIFY(!f.program->loadedNag());
+        QTRY_VERIFY(!f.program->loadedExitWindow());
         QCOMPARE(f.visibleWindows(), QStringList());
     }
 
     void backThenCloseShowsTextDrawnAtFirstLoad()
     {
         f.makeReading();
-        const int drawn = f.nag()->supportTextIndex();
+        const int drawn = f.exitWindow()->supportTextIndex();
         f.display()->findChild<QAction *>("mnuFileBack")->trigger();
         QTRY_COMPARE(f.visibleWindows(), QStringList{"frmMain"});
         f.main()->close();
         QTRY_COMPARE(f.visibleWindows(), QStringList{"frmNagScreen2"});
-        QCOMPARE(f.nag()->supportTextIndex(), drawn);
-        QCOMPARE(f.child<QLabel>(f.nag(), "Label2")->text(),
+        QCOMPARE(f.exitWindow()->supportTextIndex(), drawn);
+        QCOMPARE(f.child<QLabel>(f.exitWindow(), "Label2")->text(),
                  content::Text(QString("exit/support%1.txt").arg(drawn)));
     }
 
@@ -119,8 +119,8 @@ private Q_SLOTS:
             QWidget *target = f.main();
             if (f.display() && f.display()->isVisible())
                 target = f.display();
-            else if (f.nag() && f.nag()->isVisible())
-                target = f.nag();
+            else if (f.exitWindow() && f.exitWindow()->isVisible())
+                target = f.exitWindow();
             QWidget *focus = target->focusWidget() ? target->focusWidget() : target;
             QTest::keyClick(focus, Qt::Key(key.unicode()), Qt::AltModifier);
             QTest::qWait(0);
@@ -132,7 +132,7 @@ private Q_SLOTS:
     void exitWindowCloseBoxEndsOnce()
     {
         f.openExitWindow();
-        f.nag()->close();
+        f.exitWindow()->close();
         QCOMPARE(f.quits, 1);
         f.program->EndProgram();
         QCOMPARE(f.quits, 1);

@@ -82,7 +82,7 @@ class LooksTest : public QObject
             }
         });
         poll.start(10);
-        MessageBox::inform(nullptr, text, QMessageBox::Information);
+        MessageBox::inform(nullptr, text, MessageIcon::Information);
     }
 
 private Q_SLOTS:
@@ -96,7 +96,7 @@ private Q_SLOTS:
         buttons += about.findChildren<QPushButton *>();
         f.makeReading();
         buttons += f.display()->findChildren<QPushButton *>();
-        buttons += f.nag()->findChildren<QPushButton *>();
+        buttons += f.exitWindow()->findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 2 + 1 + 2 + 2);
         for (QPushButton *button : buttons)
             QVERIFY2(FaceColour(button) == Peach,

@@ -30,8 +30,8 @@ class WindowsTest : public QObject
         QCOMPARE(picture.size(), QSize(200, 200));
         QCOMPARE(picture.toImage(), f.main()->IMGSign().picture(*SignPictureItem(s)).toImage());
         QVERIFY(!f.main()->isVisible());
-        QVERIFY(f.nag());
-        QVERIFY(!f.nag()->isVisible());
+        QVERIFY(f.exitWindow());
+        QVERIFY(!f.exitWindow()->isVisible());
     }
 
 private Q_SLOTS:
@@ -144,7 +144,7 @@ private Q_SLOTS:
     {
         mainButton("cmdExit")->setFocus();
         QTest::keyClick(mainButton("cmdExit"), Qt::Key_Return);
-        QTRY_VERIFY(f.nag() && f.nag()->isVisible());
+        QTRY_VERIFY(f.exitWindow() && f.exitWindow()->isVisible());
         QTRY_VERIFY(!f.program->loadedMain());
         QVERIFY(!f.display());
     }
@@ -181,18 +181,45 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget() == txtName(), details[0].isEmpty());
     }
 
+    // Each kind of message shows with its own icon, the error icon too, which no refused
+    // reading asks for.
+    void messageIcons()
+    {
+        const std::pair<MessageIcon, QMessageBox::Icon> kinds[] = {
+            {MessageIcon::None, QMessageBox::NoIcon},
+            {MessageIcon::Information, QMessageBox::Information},
+            {MessageIcon::Error, QMessageBox::Critical}};
+        for (const auto &[asked, shown] : kinds) {
+            MessageBox::inform(f.main(), "A message", asked);
+            QCOMPARE(f.messages->shown.back().icon, shown);
+        }
+    }
+
     void backKeepsEntriesAndAllowsAnotherReading()
     {
         f.enterDetails("ann", "1", "January", "1985", "4am-6am");
         QTest::mouseClick(mainButton("cmdProceed"), Qt::LeftButton);
         checkResult("Cancer");
-        const int drawn = f.nag()->supportTextIndex();
+        const int drawn = f.exitWindow()->supportTextIndex();
 
+        // Back never brings the exit window up, not even for a moment.
+        struct : QObject
+        {
+            int shown = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                shown += event->type() == QEvent::Show;
+                return false;
+            }
+        } exitWindowShows;
+        f.exitWindow()->installEventFilter(&exitWindowShows);
         auto *back = f.child<QPushButton>(f.display(), "cmdBack");
         QTest::mouseClick(back, Qt::LeftButton);
         QTRY_VERIFY(!f.program->loadedDisplay());
         QCOMPARE(f.visibleWindows(), QStringList{"frmMain"});
-        QVERIFY(f.program->loadedNag());
+        QVERIFY(f.program->loadedExitWindow());
+        QCOMPARE(exitWindowShows.shown, 0);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(f.main()));
         QCOMPARE(txtName()->text(), QString("ANN"));
         QCOMPARE(list("cmbDate")->currentText(), QString("1"));
         QCOMPARE(list("cmbYear")->currentText(), QString("1985"));
@@ -206,7 +233,7 @@ private Q_SLOTS:
         f.enterDetails("ann", "21", "March", "1985", "6am-8am");
         QTest::mouseClick(mainButton("cmdProceed"), Qt::LeftButton);
         checkResult("Scorpio");
-        QCOMPARE(f.nag()->supportTextIndex(), drawn);
+        QCOMPARE(f.exitWindow()->supportTextIndex(), drawn);
     }
 
     void enterOnResultPressesBack()

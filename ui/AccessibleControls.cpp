@@ -8,8 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QLineEdit>
 
@@ -47,31 +45,6 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
 }
 
 } // namespace
-
-bool ChangeAfterFocus(QWidget *box, QEvent *focusIn, std::function<void(bool tabbed)> change)
-{
-    static bool replacing = false;
-    if (replacing)
-        return false;
-    const auto reason = static_cast<QFocusEvent *>(focusIn)->reason();
-    const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                        reason == Qt::ShortcutFocusReason;
-    if (tabbed) {
-        // As if the program set the focus, which selects nothing.
-        replacing = true;
-        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
-        QCoreApplication::sendEvent(box, &plain);
-        replacing = false;
-    }
-    QMetaObject::invokeMethod(
-        box,
-        [box, change = std::move(change), tabbed] {
-            if (box->hasFocus())
-                change(tabbed);
-        },
-        Qt::QueuedConnection);
-    return tabbed;
-}
 
 void InstallAccessibleControls()
 {

@@ -2,26 +2,8 @@
 
 #include <QCheckBox>
 #include <QRegularExpression>
-#include <QTimer>
 
 namespace kelt {
-
-namespace {
-
-constexpr char HeldTick[] = "kelt_heldTick";
-// Long enough for a screen reader to read the state after the change, short enough to hear
-// the clearing as part of the same press.
-constexpr int HoldMs = 1000;
-
-void ReportChecked(QCheckBox *box)
-{
-    QAccessible::State changed;
-    changed.checked = true;
-    QAccessibleStateChangeEvent event(box, changed);
-    QAccessible::updateAccessibility(&event);
-}
-
-} // namespace
 
 CheckBoxAccessible::CheckBoxAccessible(QCheckBox *box)
     : QAccessibleWidget(box, QAccessible::CheckBox)
@@ -50,8 +32,7 @@ QAccessible::State CheckBoxAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     state.checkable = true;
-    state.checked = box()->isChecked() || box()->property(HeldTick).toBool();
-    state.checkStateMixed = box()->checkState() == Qt::PartiallyChecked;
+    state.checked = box()->isChecked();
     state.pressed = box()->isDown();
     return state;
 }
@@ -69,21 +50,9 @@ void CheckBoxAccessible::doAction(const QString &actionName)
     if (!widget()->isEnabled())
         return;
     if (actionName == toggleAction())
-        box()->toggle();
+        box()->click();
     else
         QAccessibleWidget::doAction(actionName);
-}
-
-void CheckBoxAccessible::HoldTick(QCheckBox *box)
-{
-    if (!QAccessible::isActive())
-        return;
-    box->setProperty(HeldTick, true);
-    ReportChecked(box);
-    QTimer::singleShot(HoldMs, box, [box] {
-        box->setProperty(HeldTick, false);
-        ReportChecked(box);
-    });
 }
 
 } // namespace kelt

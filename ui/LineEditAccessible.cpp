@@ -17,25 +17,9 @@ QLineEdit *LineEditAccessible::box() const
     return static_cast<QLineEdit *>(widget());
 }
 
-bool LineEditAccessible::shown() const
-{
-    return box()->echoMode() == QLineEdit::Normal;
-}
-
 QString LineEditAccessible::text(QAccessible::Text t) const
 {
-    QString str;
-    if (t == QAccessible::Value) {
-        if (shown())
-            str = box()->text();
-        else if (box()->echoMode() != QLineEdit::NoEcho)
-            str = QString(box()->text().size(), QLatin1Char('*'));
-    }
-    if (str.isEmpty())
-        str = QAccessibleWidget::text(t);
-    if (str.isEmpty() && t == QAccessible::Description)
-        str = box()->placeholderText();
-    return str;
+    return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
 }
 
 void LineEditAccessible::setText(QAccessible::Text t, const QString &text)
@@ -50,8 +34,6 @@ QAccessible::State LineEditAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     state.editable = true;
-    state.readOnly = box()->isReadOnly();
-    state.passwordEdit = !shown();
     state.selectableText = true;
     return state;
 }
@@ -67,7 +49,7 @@ void *LineEditAccessible::interface_cast(QAccessible::InterfaceType t)
 
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
-    if (startOffset > endOffset || !shown())
+    if (startOffset > endOffset)
         return {};
     return box()->text().mid(startOffset, endOffset - startOffset);
 }
@@ -116,42 +98,6 @@ void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int e
 {
     if (selectionIndex == 0)
         box()->setSelection(startOffset, endOffset - startOffset);
-}
-
-QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                             int *startOffset, int *endOffset) const
-{
-    if (!shown()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    if (offset == -2)
-        offset = cursorPosition();
-    return QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset, endOffset);
-}
-
-QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int *startOffset, int *endOffset) const
-{
-    if (!shown()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    if (offset == -2)
-        offset = cursorPosition();
-    return QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset, endOffset);
-}
-
-QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                         int *startOffset, int *endOffset) const
-{
-    if (!shown()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    if (offset == -2)
-        offset = cursorPosition();
-    return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
 }
 
 QRect LineEditAccessible::characterRect(int offset) const

@@ -8,6 +8,8 @@ namespace kelt {
 
 // A one-line box as Qt presents it, except that its text is one run without attributes: Qt
 // reports an empty run at every offset, and Orca then reads the box without its last letter.
+// Qt keeps its own interface private, so this one is written out, for the boxes the program
+// has: their text shown as typed, and never read-only.
 class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface
@@ -29,12 +31,6 @@ public:
     void addSelection(int startOffset, int endOffset) override;
     void removeSelection(int selectionIndex) override;
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                             int *startOffset, int *endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                            int *startOffset, int *endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
-                         int *endOffset) const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
@@ -46,7 +42,6 @@ public:
 
 private:
     QLineEdit *box() const;
-    bool shown() const;
 };
 
 } // namespace kelt

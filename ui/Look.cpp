@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <QWidget>
 
@@ -116,14 +115,6 @@ void SetFace(QWidget *widget, const QColor &face, const QColor &text)
     palette.setColor(QPalette::ButtonText, text);
     palette.setColor(QPalette::Text, text);
     widget->setPalette(palette);
-}
-
-void MakeFixedWindow(QWidget *window)
-{
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    if (window->layout())
-        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,

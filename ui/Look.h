@@ -22,6 +22,10 @@ inline QRect TwRect(int left, int top, int width, int height)
 {
     return QRect(Tw(left), Tw(top), Tw(width), Tw(height));
 }
+inline QRect TwRect(const QRect &twips)
+{
+    return TwRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 namespace colour {
 inline const QColor LightGreen{128, 232, 133};
@@ -56,9 +60,6 @@ void SetBackground(QWidget *widget, const QColor &colour);
 void SetTextColour(QWidget *widget, const QColor &colour);
 // Fill colour of buttons, lists and text boxes.
 void SetFace(QWidget *widget, const QColor &face, const QColor &text = Qt::black);
-
-// A fixed-size window with a close box but no minimise or maximise button.
-void MakeFixedWindow(QWidget *window);
 
 // A named label in the given font and text colour.
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,

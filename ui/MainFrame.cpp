@@ -1,13 +1,10 @@
 #include "MainFrame.h"
 
-#include "AccessKeys.h"
-#include "Content.h"
-#include "DefaultKeys.h"
 #include "LinkLabel.h"
 #include "Look.h"
-#include "ScreenCentring.h"
 #include "SiteMenu.h"
 #include "Texts.h"
+#include "WindowSetUp.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,16 +20,11 @@ namespace colour = look::colour;
 
 namespace {
 
-QRect Pixels(const QRect &twips)
-{
-    return look::TwRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 QFrame *MakeBanner(QWidget *parent, const char *name, const QRect &twips)
 {
     auto *banner = new QFrame(parent);
     banner->setObjectName(QLatin1String(name));
-    banner->setGeometry(Pixels(twips));
+    banner->setGeometry(look::TwRect(twips));
     look::SetBackground(banner, colour::Maroon);
     return banner;
 }
@@ -41,18 +33,14 @@ QFrame *MakeBanner(QWidget *parent, const char *name, const QRect &twips)
 
 MainFrame::MainFrame(const Design &design, QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QLatin1String(design.objectName));
-    setWindowTitle(QLatin1String(text::WindowCaption));
-    setWindowIcon(content::ProgramIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(look::Verdana(8.25));
-    look::SetBackground(this, design.background);
+    SetUpWindow(this, design.objectName, look::Verdana(8.25), design.background);
 
     m_client = new QWidget(this);
     m_client->setFixedSize(Tw(design.client.width()), Tw(design.client.height()));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_menuBar = new QMenuBar(this);
     layout->setMenuBar(m_menuBar);
     layout->addWidget(m_client);
@@ -65,15 +53,15 @@ MainFrame::MainFrame(const Design &design, QWidget *parent) : QWidget(parent)
 
     Frame2 = MakeBanner(m_client, "Frame2", design.Frame2);
     Label61 = SiteMenu::makeLabel61(Frame2);
-    Label61->setGeometry(Pixels(design.Label61));
+    Label61->setGeometry(look::TwRect(design.Label61));
 
     Frame5 = MakeBanner(m_client, "Frame5", design.Frame5);
     lblCobrand = SiteMenu::makeCobrandLabel(Frame5);
-    lblCobrand->setGeometry(Pixels(design.lblCobrand));
+    lblCobrand->setGeometry(look::TwRect(design.lblCobrand));
     lblFullBrand = SiteMenu::makeFullBrandLabel(Frame5);
-    lblFullBrand->setGeometry(Pixels(design.lblFullBrand));
+    lblFullBrand->setGeometry(look::TwRect(design.lblFullBrand));
     lblFullBrand->raise();
-    cmdExit = look::MakeButton(Frame5, "cmdExit", text::ButtonExit, Pixels(design.cmdExit));
+    cmdExit = look::MakeButton(Frame5, "cmdExit", text::ButtonExit, look::TwRect(design.cmdExit));
     connect(cmdExit, &QPushButton::clicked, this, &MainFrame::cmdExit_Click);
 }
 
@@ -94,12 +82,7 @@ void MainFrame::finishFrame(const QList<QAbstractButton *> &accessButtons,
                             QPushButton *defaultButton, QPushButton *cancelButton)
 {
     Frame5->raise();
-    look::MakeFixedWindow(this);
-    auto *keys = new AccessKeys(this);
-    for (QAbstractButton *button : accessButtons)
-        keys->add(button);
-    new DefaultKeys(this, defaultButton, cancelButton);
-    ScreenCentring::Centre(this);
+    FinishWindow(this, accessButtons, defaultButton, cancelButton);
 }
 
 void MainFrame::cmdExit_Click()

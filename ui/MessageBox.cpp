@@ -13,10 +13,21 @@ MessageBox::Handler &CurrentHandler()
 }
 } // namespace
 
-void MessageBox::inform(QWidget *parent, const QString &text, QMessageBox::Icon icon)
+void MessageBox::inform(QWidget *parent, const QString &text, MessageIcon icon)
 {
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Information:
+        shown = QMessageBox::Information;
+        break;
+    case MessageIcon::Error:
+        shown = QMessageBox::Critical;
+        break;
+    }
     show(parent,
-         {QLatin1String(text::ApplicationTitle), text, icon, QMessageBox::Ok, QMessageBox::Ok});
+         {QLatin1String(text::ApplicationTitle), text, shown, QMessageBox::Ok, QMessageBox::Ok});
 }
 
 QMessageBox::StandardButton MessageBox::ask(QWidget *parent, const QString &text)

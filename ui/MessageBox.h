@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReadingCommand.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -22,7 +24,7 @@ public:
     using Handler = std::function<QMessageBox::StandardButton(const Request &)>;
 
     // OK only.
-    static void inform(QWidget *parent, const QString &text, QMessageBox::Icon icon);
+    static void inform(QWidget *parent, const QString &text, MessageIcon icon);
     // Yes and No, Yes the default, information icon.
     static QMessageBox::StandardButton ask(QWidget *parent, const QString &text);
     // Yes, No and Cancel, Yes the default, question icon.

@@ -1,13 +1,11 @@
 #include "frmAbout.h"
 
-#include "AccessKeys.h"
 #include "Content.h"
-#include "DefaultKeys.h"
 #include "LinkLabel.h"
 #include "Look.h"
-#include "ScreenCentring.h"
 #include "SiteAddress.h"
 #include "Texts.h"
+#include "WindowSetUp.h"
 #include "modHelp.h"
 
 #include <QFrame>
@@ -38,14 +36,7 @@ LinkLabel *MakeLink(QWidget *parent, const char *name, const QString &text, int 
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QLatin1String(text::WindowCaption));
-    setWindowIcon(content::ProgramIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(look::Verdana(8.25));
-    look::SetBackground(this, colour::LightGreen);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    SetUpWindow(this, "frmAbout", look::Verdana(8.25), colour::LightGreen);
     setFixedSize(Tw(6345), Tw(4005));
 
     auto *picIcon = new QLabel(this);
@@ -94,15 +85,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     cmdOK = look::MakeButton(this, "cmdOK", text::ButtonOK, TwRect(4950, 3600, 1260, 345));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    (new AccessKeys(this))->add(cmdOK);
-    // Enter and Escape both press OK, wherever the focus is.
-    new DefaultKeys(this, cmdOK, cmdOK);
-
-    for (QLabel *label : findChildren<QLabel *>())
-        label->setFocusPolicy(Qt::NoFocus);
+    // Enter and Escape both press OK, wherever the focus is; the window is centred on the
+    // screen, not on the window that opened it.
+    FinishWindow(this, {cmdOK}, cmdOK, cmdOK);
     cmdOK->setFocus();
-    // On the screen, not on the window that opened it.
-    ScreenCentring::Centre(this);
 }
 
 void frmAbout::cmdOK_Click()

@@ -18,6 +18,9 @@ using look::MakeLabel;
 
 namespace {
 
+// Where the reading starts before it grows to hold a long paragraph.
+const QRect ReadingBox = look::TwRect(240, 1080, 6735, 2850);
+
 const MainFrame::Design WindowDesign = {
     .objectName = "frmDisplay",
     .client = {10455, 5520},
@@ -74,7 +77,7 @@ void frmDisplay::buildResult()
 
     lblMoreAboutSign =
         MakeLabel(Frame1, "lblMoreAboutSign", QString(), look::Verdana(9, true), colour::DarkRed);
-    lblMoreAboutSign->setGeometry(TwRect(240, 1080, 6735, 2850));
+    lblMoreAboutSign->setGeometry(ReadingBox);
     lblMoreAboutSign->setWordWrap(true);
     lblMoreAboutSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -91,24 +94,18 @@ void frmDisplay::buildResult()
     look::SetBackground(picSign, colour::White);
     // A plain box draws its line in the text colour, which would be the frame caption's blue.
     look::SetTextColour(picSign, colour::Black);
+    // The picture's 200 x 200 and its one-pixel border.
     picSign->setGeometry(TwRect(7200, 600, 3030, 3030));
-
-    for (QLabel *label : Frame1->findChildren<QLabel *>())
-        label->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmDisplay::setResult(const ShownReading &reading)
 {
     const QString &sign = reading.sign;
-    const QPixmap &picture = reading.picture;
     lblYourDescendantSign->setText(sign);
     lblYourDescendantSign->adjustSize();
-    picSign->setPixmap(picture);
+    picSign->setPixmap(reading.picture);
     picSign->setAccessibleName(sign);
     picSign->setAccessibleDescription(QLatin1String(text::PictureDescription).arg(sign));
-    // The box fits the picture and its one-pixel border.
-    if (!picture.isNull())
-        picSign->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
     lblMoreAboutSign->setText(reading.text);
     // Read after the title when the window opens: the reading arrives for a screen reader
     // too, picture and all, which tells this window from the birth-details one of that title.
@@ -116,13 +113,12 @@ void frmDisplay::setResult(const ShownReading &reading)
                                  .arg(QLatin1String(text::SignHeading), sign,
                                       picSign->accessibleDescription(),
                                       QLatin1String(text::ReadingHeading), reading.text));
-    lblMoreAboutSign->setGeometry(TwRect(240, 1080, 6735, 2850));
+    lblMoreAboutSign->setGeometry(ReadingBox);
     look::FitWrapped(lblMoreAboutSign);
 }
 
 void frmDisplay::cmdBack_Click()
 {
-    close();
     Q_EMIT backClicked();
 }
 

@@ -20,6 +20,7 @@ public:
     void cmdBack_Click();
 
 Q_SIGNALS:
+    // The program closes this window and shows the birth-details window again.
     void backClicked();
 
 private:

@@ -1,14 +1,11 @@
 #include "frmExactDescendant.h"
 
-#include "AccessKeys.h"
-#include "AccessibleControls.h"
-#include "Content.h"
-#include "DefaultKeys.h"
+#include "FocusBox.h"
 #include "Look.h"
 #include "MessageBox.h"
 #include "PlaceData.h"
-#include "ScreenCentring.h"
 #include "Texts.h"
+#include "WindowSetUp.h"
 #include "ZodiacSign.h"
 
 #include <QAccessible>
@@ -63,10 +60,10 @@ QComboBox *MakeList(QWidget *parent, const char *name, const char *accessibleNam
     return list;
 }
 
-QLineEdit *MakeBox(QWidget *parent, const char *name, const char *accessibleName,
-                   const QRect &geometry)
+FocusBox<QLineEdit> *MakeBox(QWidget *parent, const char *name, const char *accessibleName,
+                             const QRect &geometry)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new FocusBox<QLineEdit>(parent);
     box->setObjectName(QLatin1String(name));
     box->setFont(look::Verdana(9, true));
     look::SetFace(box, colour::LightGreen, colour::Brown);
@@ -141,13 +138,9 @@ QString Spoken(const EclipticPoint &point)
 
 frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmExactDescendant"));
-    setWindowTitle(QLatin1String(text::WindowCaption));
-    setWindowIcon(content::ProgramIcon());
-    setFont(look::Verdana(8.25));
-    look::SetBackground(this, colour::LightGreen);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    SetUpWindow(this, "frmExactDescendant", look::Verdana(8.25), colour::LightGreen);
+    // Closing only hides it: the town and time stay for the next opening.
+    setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(Tw(Width), Tw(9990));
 
     QLabel *intro = MakeLabel(this, "Label1", QLatin1String(text::ExactIntro),
@@ -173,8 +166,6 @@ frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
                                 TwRect(Width - 1380, 9510, 1260, 375));
     connect(cmdClose, &QPushButton::clicked, this, &frmExactDescendant::cmdClose_Click);
 
-    for (QLabel *label : findChildren<QLabel *>())
-        label->setFocusPolicy(Qt::NoFocus);
     setTabOrder(cmbDay, cmbMonth);
     setTabOrder(cmbMonth, cmbYear);
     setTabOrder(cmbYear, cmbHour);
@@ -188,15 +179,10 @@ frmExactDescendant::frmExactDescendant(QWidget *parent) : QDialog(parent)
     setTabOrder(cmdFind, lblDescendant);
     setTabOrder(lblDescendant, cmdClose);
 
-    auto *keys = new AccessKeys(this);
-    keys->add(cmdFind);
-    keys->add(cmdClose);
-    // Enter finds, Escape closes.
-    new DefaultKeys(this, cmdFind, cmdClose);
-
     Form_Load();
     cmbDay->setFocus();
-    ScreenCentring::Centre(this);
+    // Enter finds, Escape closes.
+    FinishWindow(this, {cmdFind, cmdClose}, cmdFind, cmdClose);
 }
 
 void frmExactDescendant::buildDetails()
@@ -242,7 +228,18 @@ void frmExactDescendant::buildDetails()
     // The list of towns follows every change of the letters, typed or pasted.
     connect(txtPlace, &QLineEdit::textChanged, this, &frmExactDescendant::txtPlace_Change);
 
-    lstTowns = new QListWidget(Frame1);
+    auto *towns = new FocusBox<QListWidget>(Frame1);
+    // The town that has the focus is said once the list's own focus is reported, which Qt
+    // does after the list made its first town current.
+    towns->arrived = [towns](Qt::FocusReason) {
+        const int row = towns->currentRow();
+        if (row < 0)
+            return;
+        QAccessibleEvent focus(towns, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    };
+    lstTowns = towns;
     lstTowns->setObjectName(QStringLiteral("lstTowns"));
     lstTowns->setFont(look::Verdana(8.25, true));
     // A long name wraps, so that what tells two towns of one name apart is never cut off.
@@ -271,9 +268,7 @@ void frmExactDescendant::buildDetails()
     placeHint->setGeometry(TwRect(6240, 2430, 4680, 435));
     look::FitWrapped(placeHint);
 
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{txtPlace, lstTowns, txtLatitude, txtLongitude})
-        control->installEventFilter(this);
+    txtPlace->installEventFilter(this);
 
     // Each control is labelled by its caption, the lists also by their headings; the
     // captions' access keys reach the first control of their line.
@@ -403,28 +398,8 @@ bool frmExactDescendant::eventFilter(QObject *watched, QEvent *event)
                                                                       : QFrame::NoFrame);
         return false;
     }
-    // The town that has the focus is said once the list's own focus is reported, which Qt
-    // does after the list made its first town current.
-    if (watched == lstTowns && event->type() == QEvent::FocusIn)
-        return ChangeAfterFocus(lstTowns, event, [this](bool) {
-            const int row = lstTowns->currentRow();
-            if (row < 0)
-                return;
-            QAccessibleEvent focus(lstTowns, QAccessible::Focus);
-            focus.setChild(row);
-            QAccessible::updateAccessibility(&focus);
-        });
-    auto *box = qobject_cast<QLineEdit *>(watched);
-    if (!box)
-        return QDialog::eventFilter(watched, event);
-    // Tabbing in selects the whole text, once the box is announced.
-    if (event->type() == QEvent::FocusIn)
-        return ChangeAfterFocus(box, event, [box](bool tabbed) {
-            if (tabbed)
-                box->selectAll();
-        });
     // Down from the town's letters goes on to the towns they match.
-    if (box == txtPlace && event->type() == QEvent::KeyPress &&
+    if (watched == txtPlace && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && lstTowns->count() > 0) {
         lstTowns->setFocus(Qt::TabFocusReason);
         if (lstTowns->currentRow() < 0)
@@ -483,7 +458,7 @@ std::optional<BirthPlace> frmExactDescendant::chosenPlace(QString *shown)
         return PlaceOfTown(content::Towns().At(*m_town));
     }
     const auto refuse = [this](const char *message, QWidget *box) {
-        MessageBox::inform(this, QLatin1String(message), QMessageBox::Information);
+        MessageBox::inform(this, QLatin1String(message), MessageIcon::Information);
         box->setFocus();
         return std::nullopt;
     };
@@ -536,7 +511,7 @@ void frmExactDescendant::cmdFind_Click()
             clock, *where, reply == QMessageBox::Yes ? ClockChoice::Earlier : ClockChoice::Later);
     }
     if (answer.outcome != ExactAnswer::Outcome::Found) {
-        MessageBox::inform(this, Text(answer.problem), QMessageBox::Information);
+        MessageBox::inform(this, Text(answer.problem), MessageIcon::Information);
         return;
     }
     showAnswer(answer, clock, place, zone);

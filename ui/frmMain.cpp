@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
-#include "AccessibleControls.h"
 #include "Content.h"
+#include "FocusBox.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "MessageBox.h"
@@ -119,7 +119,8 @@ void frmMain::buildBody()
         MakeAutoLabel(Frame3, "Label6", text::YearHeading, heading, colour::Brown, 5400, 1320);
     MakeAutoLabel(Frame3, "Label3", text::BirthDateCaption, caption, colour::Brown, 960, 1680);
 
-    txtName = new QLineEdit(Frame3);
+    // Tabbed to, it selects the name once the focus has been reported.
+    txtName = new FocusBox<QLineEdit>(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(look::Verdana(9, true));
     look::SetFace(txtName, colour::LightGreen, colour::Brown);
@@ -145,10 +146,6 @@ void frmMain::buildBody()
     cmbMonth->setAccessibleName(QLatin1String(text::MonthListName));
     cmbYear->setAccessibleName(QLatin1String(text::YearListName));
     cmbTime->setAccessibleName(QLatin1String(text::TimeListName));
-
-    const auto labels = Frame1->findChildren<QLabel *>();
-    for (QLabel *label : labels)
-        label->setFocusPolicy(Qt::NoFocus);
 
     cmdProceed = MakeButton(client(), "cmdProceed", text::FindSign, TwRect(0, 4160, 7860, 585));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
@@ -188,12 +185,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<QKeyEvent *>(event));
-    // Tabbing in selects the whole name, once the box is announced.
-    if (watched == txtName && event->type() == QEvent::FocusIn)
-        return ChangeAfterFocus(txtName, event, [this](bool tabbed) {
-            if (tabbed)
-                txtName->selectAll();
-        });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -220,7 +211,7 @@ bool frmMain::txtName_KeyPress(QKeyEvent *event)
     if ((k >= u'A' && k <= u'Z') || k == 8 || k == 13 || k == 32)
         return false;
 
-    MessageBox::inform(this, QLatin1String(text::OnlyAlphabet), QMessageBox::Information);
+    MessageBox::inform(this, QLatin1String(text::OnlyAlphabet), MessageIcon::Information);
     return true;
 }
 
@@ -240,12 +231,10 @@ bool frmMain::ValidateBirthDetails()
     const auto message = kelt::ValidateBirthDetails(enteredDetails());
     if (!message)
         return true;
-    const auto icon =
-        message->icon == MessageIcon::None ? QMessageBox::NoIcon : QMessageBox::Information;
     MessageBox::inform(
         this,
         QString::fromLatin1(message->text.data(), static_cast<qsizetype>(message->text.size())),
-        icon);
+        message->icon);
     if (message->problem == DetailsProblem::NoName)
         txtName->setFocus();
     return false;

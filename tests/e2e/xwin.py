@@ -1,7 +1,17 @@
 """Keys, clicks and window geometry through the X server, as a person's desktop sends them."""
 
+import ctypes
 import re
 import subprocess
+
+# What a window shows is read from the X server itself, through Xlib.
+_xlib = ctypes.CDLL("libX11.so.6")
+_xlib.XOpenDisplay.restype = _xlib.XGetImage.restype = ctypes.c_void_p
+_xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 2 + \
+    [ctypes.c_uint] * 2 + [ctypes.c_ulong, ctypes.c_int]
+_xlib.XGetPixel.restype = ctypes.c_ulong
+_xlib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+_xlib.XDestroyImage.argtypes = _xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
 
 class X:
@@ -15,6 +25,11 @@ class X:
     def key(self, *keys):
         """Presses each key combination in turn, e.g. key("alt+e") or key("Down", "Return")."""
         result = self._run("xdotool", "key", "--delay", "30", *keys)
+        assert result.returncode == 0, result.stderr
+
+    def hold(self, key, seconds=0.15):
+        """Presses the key and lets it go a moment later, as a person does."""
+        result = self._run("xdotool", "keydown", key, "sleep", str(seconds), "keyup", key)
         assert result.returncode == 0, result.stderr
 
     def chord(self, modifier, key):
@@ -54,6 +69,16 @@ class X:
     def active_window(self):
         out = self._run("xdotool", "getactivewindow").stdout.strip()
         return int(out) if out.isdigit() else None
+
+    def pixels(self, window, x, y, width, height):
+        """The pixels the window shows in a rectangle of its own, row by row."""
+        display = _xlib.XOpenDisplay(self.display.encode())
+        image = _xlib.XGetImage(display, window, x, y, width, height, 2 ** 64 - 1, 2)  # ZPixmap
+        assert image, "window %d shows no such rectangle" % window
+        pixels = [_xlib.XGetPixel(image, i, j) for j in range(height) for i in range(width)]
+        _xlib.XDestroyImage(image)
+        _xlib.XCloseDisplay(display)
+        return pixels
 
     def prop(self, window, name):
         return self._run("xprop", "-id", str(window), name).stdout
