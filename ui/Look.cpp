@@ -1,6 +1,7 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -145,6 +146,33 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
     SetFace(button, colour::Peach);
     button->setGeometry(geometry);
     return button;
+}
+
+QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->setFont(Verdana(9, true));
+    SetFace(list, colour::LightGreen, colour::Brown);
+    list->setGeometry(geometry);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QLabel *MakeSignPicture(QWidget *parent, const QRect &geometry)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(QStringLiteral("picSign"));
+    picture->setFrameShape(QFrame::Box);
+    picture->setFrameShadow(QFrame::Plain);
+    picture->setLineWidth(1);
+    picture->setAlignment(Qt::AlignCenter);
+    SetBackground(picture, colour::White);
+    // A plain box draws its line in the text colour, which would be the frame caption's blue.
+    SetTextColour(picture, colour::Black);
+    picture->setGeometry(geometry);
+    return picture;
 }
 
 void FitWrapped(QLabel *label)

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QStringList>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -70,6 +71,11 @@ QLabel *MakeAutoLabel(QWidget *parent, const char *name, const char *text, const
 // A named push button with the windows' peach face, in bold Verdana.
 QPushButton *MakeButton(QWidget *parent, const char *name, const char *caption,
                         const QRect &geometry);
+
+// A named list that only offers its entries, in the windows' green and brown.
+QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry);
+// The box for a sign's picture, named picSign: white, with a one-pixel black border.
+QLabel *MakeSignPicture(QWidget *parent, const QRect &geometry);
 
 // Grows a word-wrapped label downwards when the font on this system needs more lines than
 // its box holds, so that no line is cut off.

@@ -85,17 +85,8 @@ void frmDisplay::buildResult()
     label18->setBuddy(lblYourDescendantSign);
     label2->setBuddy(lblMoreAboutSign);
 
-    picSign = new QLabel(Frame1);
-    picSign->setObjectName(QStringLiteral("picSign"));
-    picSign->setFrameShape(QFrame::Box);
-    picSign->setFrameShadow(QFrame::Plain);
-    picSign->setLineWidth(1);
-    picSign->setAlignment(Qt::AlignCenter);
-    look::SetBackground(picSign, colour::White);
-    // A plain box draws its line in the text colour, which would be the frame caption's blue.
-    look::SetTextColour(picSign, colour::Black);
     // The picture's 200 x 200 and its one-pixel border.
-    picSign->setGeometry(TwRect(7200, 600, 3030, 3030));
+    picSign = look::MakeSignPicture(Frame1, TwRect(7200, 600, 3030, 3030));
 }
 
 void frmDisplay::setResult(const ShownReading &reading)

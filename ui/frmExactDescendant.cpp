@@ -48,13 +48,7 @@ QRect ReadingBox()
 QComboBox *MakeList(QWidget *parent, const char *name, const char *accessibleName,
                     const QRect &geometry)
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setEditable(false);
-    list->setFont(look::Verdana(9, true));
-    look::SetFace(list, colour::LightGreen, colour::Brown);
-    list->setGeometry(geometry);
-    list->setMaxVisibleItems(12);
+    QComboBox *list = look::MakeList(parent, name, geometry);
     // Windows readers take this name; on Linux a list is named by its entry.
     list->setAccessibleName(QLatin1String(accessibleName));
     return list;
@@ -336,16 +330,7 @@ void frmExactDescendant::buildResult()
     clockHeading->setBuddy(lblClock);
     readingHeading->setBuddy(lblMoreAboutSign);
 
-    picSign = new QLabel(Frame2);
-    picSign->setObjectName(QStringLiteral("picSign"));
-    picSign->setFrameShape(QFrame::Box);
-    picSign->setFrameShadow(QFrame::Plain);
-    picSign->setLineWidth(1);
-    picSign->setAlignment(Qt::AlignCenter);
-    look::SetBackground(picSign, colour::White);
-    // A plain box draws its line in the text colour, which would be the frame caption's blue.
-    look::SetTextColour(picSign, colour::Black);
-    picSign->setGeometry(TwRect(Width - 3255, 420, 3030, 3030));
+    picSign = look::MakeSignPicture(Frame2, TwRect(Width - 3255, 420, 3030, 3030));
     // Shown with the first result.
     picSign->hide();
 }

@@ -25,6 +25,7 @@ namespace colour = look::colour;
 using look::MakeAutoLabel;
 using look::MakeButton;
 using look::MakeLabel;
+using look::MakeList;
 
 namespace {
 
@@ -42,18 +43,6 @@ const MainFrame::Design WindowDesign = {
     .separator1 = "mnuHelp1",
     .separator2 = "mnuHelp2",
 };
-
-QComboBox *MakeList(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setEditable(false);
-    list->setFont(look::Verdana(9, true));
-    look::SetFace(list, colour::LightGreen, colour::Brown);
-    list->setGeometry(geometry);
-    list->setMaxVisibleItems(12);
-    return list;
-}
 
 } // namespace
 
