@@ -68,12 +68,13 @@ inline QStringList ProbePlaces(const LockPlaces &places)
     return args;
 }
 
-// The first line a process prints, waiting up to ten seconds for it.
+// The first line a process prints, waiting up to a minute for it: a bound, not a pace, for
+// a probe speaks within a second, but Wine on a loaded machine has taken over ten to start.
 inline QString FirstLine(QProcess &process)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!process.canReadLine() && timer.elapsed() < 10000)
+    while (!process.canReadLine() && timer.elapsed() < 60000)
         process.waitForReadyRead(100);
     return QString::fromLatin1(process.readLine().trimmed());
 }
