@@ -209,11 +209,20 @@ inline QChar Windows1252(int code)
     return code >= 0x80 && code <= 0x9F ? QChar(high[code - 0x80]) : QChar(code);
 }
 
+// The platform the run names (QT_QPA_PLATFORM), as it was before the test main set its own.
+inline QByteArray &NamedPlatform()
+{
+    static QByteArray platform;
+    return platform;
+}
+
 // Keeps the user's own settings, cache and running copy out of reach of the tests.
 inline void PrepareEnvironment(QTemporaryDir &dir)
 {
     TestFolder() = dir.path();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless the run names a platform: on Windows the suites run natively too.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("runtime")).toUtf8());
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")).toUtf8());
@@ -267,10 +276,12 @@ struct PrivateRegistry
 
 } // namespace kelt::test
 
-// A GUI test main that runs on the offscreen platform with private settings.
+// A GUI test main that runs with private settings, on the offscreen platform unless the
+// environment names another.
 #define KELT_TEST_MAIN(TestClass)                                                                  \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
+        kelt::test::NamedPlatform() = qgetenv("QT_QPA_PLATFORM");                                  \
         QTemporaryDir kelt_test_dir;                                                               \
         [[maybe_unused]] const kelt::test::PrivateRegistry kelt_test_registry;                     \
         kelt::test::PrepareEnvironment(kelt_test_dir);                                             \

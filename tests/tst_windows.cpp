@@ -38,6 +38,13 @@ private Q_SLOTS:
     void init() { f.startActive(); }
     void cleanup() { f.finishAllClosed(); }
 
+    // The run's own platform, so that a native run is native; offscreen where none is named.
+    void runsOnThePlatformTheRunNames()
+    {
+        const QString named = QString::fromLocal8Bit(NamedPlatform()).section(':', 0, 0);
+        QCOMPARE(QGuiApplication::platformName(), named.isEmpty() ? QString("offscreen") : named);
+    }
+
     void startsEmptyWithFirstEntries()
     {
         QCOMPARE(f.main()->windowTitle(), QString("Kelt Descendant Astrology v1.15"));
