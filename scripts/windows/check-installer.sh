@@ -33,6 +33,10 @@ started=$SECONDS
 
 fail() {
     echo "check-installer: $*" >&2
+    # What was on the screen, to tell a slow start from a message nobody answered.
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        echo "check-installer: a window on the screen: $(xdotool getwindowname "$id")" >&2
+    done
     wineserver -k 2>/dev/null || true
     exit 1
 }
