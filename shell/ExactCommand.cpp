@@ -168,19 +168,17 @@ std::optional<int> ExactCommand::Answer(const QCommandLineParser &parser,
     case ExactAnswer::Outcome::Problem:
         return Refuse(program, Q(answer.problem));
     case ExactAnswer::Outcome::Gap:
-        return Refuse(program, QStringLiteral("%1 never happened in %2: the clocks went from %3 to "
-                                              "%4. Give --earlier for %5 or --later for %6.")
+    case ExactAnswer::Outcome::Repeated: {
+        const QString what =
+            answer.outcome == ExactAnswer::Outcome::Gap
+                ? QStringLiteral("%1 never happened in %2: the clocks went from %3 to %4.")
+                : QStringLiteral("%1 happened twice in %2: the clocks went back from %3 to %4.");
+        return Refuse(program, (what + QStringLiteral(" Give --earlier for %5 or --later for %6."))
                                    .arg(ClockText(clock), zone,
                                         Q(OffsetText(answer.earlier.offset.utcOffsetSeconds)),
                                         Q(OffsetText(answer.later.offset.utcOffsetSeconds)),
                                         Choice(answer.earlier), Choice(answer.later)));
-    case ExactAnswer::Outcome::Repeated:
-        return Refuse(program, QStringLiteral("%1 happened twice in %2: the clocks went back from "
-                                              "%3 to %4. Give --earlier for %5 or --later for %6.")
-                                   .arg(ClockText(clock), zone,
-                                        Q(OffsetText(answer.earlier.offset.utcOffsetSeconds)),
-                                        Q(OffsetText(answer.later.offset.utcOffsetSeconds)),
-                                        Choice(answer.earlier), Choice(answer.later)));
+    }
     case ExactAnswer::Outcome::Found:
         break;
     }
