@@ -64,6 +64,9 @@ package:
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# intercept_tls_get_addr=0: GCC 12's runtime takes a heap block that happens to start 16 bytes
+# into a page for an old glibc's thread-local header, and its leak check at exit then
+# sometimes crashes ("Tracer caught signal 11") with no leak found.
 ASAN_DIR ?= build-asan
 test-asan:
 	@bash scripts/install-deps.sh test
@@ -71,7 +74,7 @@ test-asan:
 		-DKELT_WERROR=$(WERROR)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
-		ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
+		ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:intercept_tls_get_addr=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
