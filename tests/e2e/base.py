@@ -25,6 +25,10 @@ class ProgramTest(unittest.TestCase):
         self.addCleanup(run.stop)
         return run.start(wait_for_window)
 
+    def assertEnds(self, run, status=0):
+        """The program ends by itself with this status; if not, what it printed says why."""
+        self.assertEqual(run.wait_exit(), status, run.output()[-4000:])
+
     def assertCentred(self, frame, what):
         """The rectangle's centre lies on the screen's centre, to the pixel."""
         from desktop import SCREEN

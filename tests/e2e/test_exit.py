@@ -67,7 +67,7 @@ class ExitTest(ProgramTest):
                 self.assertIn("_NET_WM_STATE_ABOVE", self.x.state(x_window))
                 self.assertEqual(len(run.windows()), 1, "the exit window is the only one")
                 self.x.key(ending)
-                self.assertEqual(run.wait_exit(), 0)
+                self.assertEnds(run)
 
     def test_check_box_never_stays_ticked_and_opens_the_forum_once_each_time(self):
         run = self.start()
@@ -185,4 +185,4 @@ class ExitWithoutWindowManagerTest(ProgramTest):
                                "the exit window on screen")[0]
         a11y.wait_for(lambda: x.focused_window() == window, 10, "the exit window's keyboard")
         x.key("Return")
-        self.assertEqual(run.wait_exit(), 0)
+        self.assertEnds(run)

@@ -44,4 +44,4 @@ class PlacementTest(ProgramTest):
         run.window_with("push button", "Refer A Friend Now")
         self.assertCentred(self.x.frame(self.only_window(run)), "the exit window")
         self.x.key("Return")
-        self.assertEqual(run.wait_exit(), 0)
+        self.assertEnds(run)

@@ -60,7 +60,7 @@ class StartupTest(ProgramTest):
                          "the box does not carry the program icon")
         self.assertEqual(second.windows(CAPTION), [])
         self.x.key("Return")
-        self.assertEqual(second.wait_exit(), 0)
+        self.assertEnds(second)
 
         self.assertTrue(first.running())
         self.assertEqual(len(first.windows(CAPTION)), 1)
